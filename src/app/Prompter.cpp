@@ -1,0 +1,62 @@
+#include "Prompter.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace app {
+
+namespace {
+Prompter *g_override = nullptr;
+}
+
+Prompter &Prompter::instance()
+{
+    static BoxPrompter real;
+    return g_override ? *g_override : real;
+}
+
+void Prompter::setInstance(Prompter *prompter) { g_override = prompter; }
+
+void BoxPrompter::message(const QString &text, Kind kind)
+{
+    QMessageBox box(kind == Error ? QMessageBox::Critical
+                    : kind == Warning ? QMessageBox::Warning
+                                      : QMessageBox::Information,
+                    QApplication::applicationDisplayName(), text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+bool BoxPrompter::confirm(const QString &text, const QColor &background, const QColor &foreground)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setStyleSheet(QStringLiteral("QMessageBox { background-color: %1; } QMessageBox QLabel { color: %2; }")
+                          .arg(background.name(), foreground.name()));
+    return box.exec() == QMessageBox::Yes;
+}
+
+void ScriptedPrompter::message(const QString &text, Kind)
+{
+    shown.append({text, false, QColor()});
+    if (onShow)
+        onShow(text);
+}
+
+bool ScriptedPrompter::confirm(const QString &text, const QColor &background, const QColor &)
+{
+    shown.append({text, true, background});
+    if (onShow)
+        onShow(text);
+    return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+}
+
+QStringList ScriptedPrompter::texts() const
+{
+    QStringList t;
+    for (const Shown &s : shown)
+        t.append(s.text);
+    return t;
+}
+
+} // namespace app
