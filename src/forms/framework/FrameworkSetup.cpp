@@ -1,0 +1,7 @@
+#include "FrameworkSetup.h"
+
+namespace framework {
+
+void install() {}
+
+} // namespace framework
