@@ -15,11 +15,14 @@ Prompter &Prompter::instance()
     return g_override ? *g_override : real;
 }
 
-void Prompter::setInstance(Prompter *prompter) { g_override = prompter; }
+void Prompter::setInstance(Prompter *prompter)
+{
+    g_override = prompter;
+}
 
 void BoxPrompter::message(const QString &text, Kind kind)
 {
-    QMessageBox box(kind == Error ? QMessageBox::Critical
+    QMessageBox box(kind == Error     ? QMessageBox::Critical
                     : kind == Warning ? QMessageBox::Warning
                                       : QMessageBox::Information,
                     QApplication::applicationDisplayName(), text, QMessageBox::Ok, QApplication::activeWindow());

@@ -52,7 +52,11 @@ public:
     void answer(bool yes) { answers.append(yes); }
     QStringList texts() const;
     QString lastText() const { return shown.isEmpty() ? QString() : shown.last().text; }
-    void clear() { shown.clear(); answers.clear(); }
+    void clear()
+    {
+        shown.clear();
+        answers.clear();
+    }
 
     QList<Shown> shown;
     QList<bool> answers;
