@@ -18,7 +18,10 @@
 
 namespace framework {
 
-QString attrRangeLower(const AttrRange &range) { return range.groupCode + range.beginCode; }
+QString attrRangeLower(const AttrRange &range)
+{
+    return range.groupCode + range.beginCode;
+}
 
 QString attrRangeUpper(const AttrRange &range)
 {
@@ -112,8 +115,9 @@ void TFrSearchAttrCode::Search()
 void TFrSearchAttrCode::done(int result)
 {
     const int row = ListData->currentRow();
-    ChosenCode = result == Accepted && QData->isOpen() && row >= 0 ? QData->value(row, QStringLiteral("Code")).toString()
-                                                                   : QString();
+    ChosenCode = result == Accepted && QData->isOpen() && row >= 0
+                     ? QData->value(row, QStringLiteral("Code")).toString()
+                     : QString();
     QData->close();
     QDialog::done(ChosenCode.isEmpty() && result == Accepted ? int(Rejected) : result);
 }
@@ -126,8 +130,8 @@ TFrSearchVenAttrCode::TFrSearchVenAttrCode(QWidget *parent)
 }
 
 TFrSearchCusAttrCode::TFrSearchCusAttrCode(QWidget *parent)
-    : TFrSearchAttrCode(QStringLiteral("CusAttrCode"), QStringLiteral("CusAttrGroup"),
-                        QStringLiteral("ค้นหาคุณสมบัติลูกค้า"), parent)
+    : TFrSearchAttrCode(QStringLiteral("CusAttrCode"), QStringLiteral("CusAttrGroup"), QStringLiteral("ค้นหาคุณสมบัติลูกค้า"),
+                        parent)
 {
     setObjectName(QStringLiteral("FrSearchCusAttrCode"));
 }
@@ -222,11 +226,10 @@ TFaSelectAttr::TFaSelectAttr(const QString &groupTable, const QString &codeTable
             updateGroupCodes(tl.row());
     });
     // Entering a column or a cell never leaves the description selected.
-    connect(Grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid() && current.column() == 0)
-                    Grid->setCurrentIndex(Grid->model()->index(current.row(), beginColumn));
-            });
+    connect(Grid->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
+        if (current.isValid() && current.column() == 0)
+            Grid->setCurrentIndex(Grid->model()->index(current.row(), beginColumn));
+    });
 }
 
 void TFaSelectAttr::reopen()
@@ -307,7 +310,10 @@ TFaSelectVendorAttr::TFaSelectVendorAttr(QWidget *parent)
     QAttrGroup->setObjectName(QStringLiteral("QVenAttrGroup"));
 }
 
-TFrSearchAttrCode &TFaSelectVendorAttr::codeSearch() { return KeptDialogs::get<TFrSearchVenAttrCode>(); }
+TFrSearchAttrCode &TFaSelectVendorAttr::codeSearch()
+{
+    return KeptDialogs::get<TFrSearchVenAttrCode>();
+}
 
 TFaSelectCustomerAttr::TFaSelectCustomerAttr(QWidget *parent)
     : TFaSelectAttr(QStringLiteral("CusAttrGroup"), QStringLiteral("CusAttrCode"), QStringLiteral("CusAttrGroup"),
@@ -317,6 +323,9 @@ TFaSelectCustomerAttr::TFaSelectCustomerAttr(QWidget *parent)
     QAttrGroup->setObjectName(QStringLiteral("QCusAttrGroup"));
 }
 
-TFrSearchAttrCode &TFaSelectCustomerAttr::codeSearch() { return KeptDialogs::get<TFrSearchCusAttrCode>(); }
+TFrSearchAttrCode &TFaSelectCustomerAttr::codeSearch()
+{
+    return KeptDialogs::get<TFrSearchCusAttrCode>();
+}
 
 } // namespace framework

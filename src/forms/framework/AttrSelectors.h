@@ -34,8 +34,7 @@ public:
     void Search();
 
 protected:
-    TFrSearchAttrCode(const QString &codeTable, const QString &groupColumn, const QString &caption,
-                      QWidget *parent);
+    TFrSearchAttrCode(const QString &codeTable, const QString &groupColumn, const QString &caption, QWidget *parent);
     void showEvent(QShowEvent *event) override;
     void done(int result) override;
 

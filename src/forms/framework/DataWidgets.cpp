@@ -118,8 +118,8 @@ void CalcEdit::setDisplayFormat(const QString &format)
 void CalcEdit::setDecimals(int decimals)
 {
     m_decimals = decimals;
-    const QString pattern = decimals > 0 ? QStringLiteral("^-?[0-9,]*\\.?[0-9]{0,%1}$").arg(decimals)
-                                         : QStringLiteral("^-?[0-9,]*$");
+    const QString pattern =
+        decimals > 0 ? QStringLiteral("^-?[0-9,]*\\.?[0-9]{0,%1}$").arg(decimals) : QStringLiteral("^-?[0-9,]*$");
     setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), this));
 }
 
@@ -159,8 +159,7 @@ void CalcEdit::post()
     if (!m_binding.isBound())
         return;
     const QVariant old = m_binding.value();
-    if (old.isNull() == v.isNull() && (v.isNull() || std::abs(old.toDouble() - v.toDouble()) < 1e-12) &&
-        old.isValid())
+    if (old.isNull() == v.isNull() && (v.isNull() || std::abs(old.toDouble() - v.toDouble()) < 1e-12) && old.isValid())
         return;
     m_binding.setValue(v);
 }
@@ -291,7 +290,10 @@ void DbLookupCombo::showValue()
     setCurrentIndex(found);
 }
 
-QVariant DbLookupCombo::key() const { return currentIndex() >= 0 ? currentData() : QVariant(); }
+QVariant DbLookupCombo::key() const
+{
+    return currentIndex() >= 0 ? currentData() : QVariant();
+}
 
 void DbLookupCombo::setKey(const QVariant &key)
 {

@@ -29,8 +29,7 @@ void GridColumnsProxy::setSourceModel(QAbstractItemModel *model)
     m_links.clear();
     QAbstractProxyModel::setSourceModel(model);
     if (model) {
-        m_links << connect(model, &QAbstractItemModel::modelAboutToBeReset, this,
-                           &GridColumnsProxy::beginResetModel)
+        m_links << connect(model, &QAbstractItemModel::modelAboutToBeReset, this, &GridColumnsProxy::beginResetModel)
                 << connect(model, &QAbstractItemModel::modelReset, this,
                            [this] {
                                remap();
@@ -71,7 +70,10 @@ void GridColumnsProxy::remap()
     }
 }
 
-int GridColumnsProxy::sourceColumn(int viewColumn) const { return m_map.value(viewColumn, -1); }
+int GridColumnsProxy::sourceColumn(int viewColumn) const
+{
+    return m_map.value(viewColumn, -1);
+}
 
 QString GridColumnsProxy::fieldOf(int viewColumn) const
 {
@@ -93,7 +95,10 @@ int GridColumnsProxy::rowCount(const QModelIndex &parent) const
     return parent.isValid() || !sourceModel() ? 0 : sourceModel()->rowCount();
 }
 
-int GridColumnsProxy::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_map.size()); }
+int GridColumnsProxy::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_map.size());
+}
 
 QModelIndex GridColumnsProxy::mapToSource(const QModelIndex &proxyIndex) const
 {

@@ -9,10 +9,13 @@
 namespace framework {
 
 struct GridColumn {
-    QString field;          // result column, matched without regard to case
-    QString title;          // shown in the title row
-    int width = 0;          // pixels; 0 leaves the default
-    QString displayFormat;  // numbers, e.g. "#,##0.00"; empty shows the value as it is
+    GridColumn(const QString &field = {}, const QString &title = {}, int width = 0, const QString &format = {})
+        : field(field), title(title), width(width), displayFormat(format)
+    {}
+    QString field;         // result column, matched without regard to case
+    QString title;         // shown in the title row
+    int width = 0;         // pixels; 0 leaves the default
+    QString displayFormat; // numbers, e.g. "#,##0.00"; empty shows the value as it is
 };
 
 // How a row is painted: the grid's own colours, the plain window colours

@@ -31,7 +31,10 @@ void FieldBinding::unbind()
     m_field.clear();
 }
 
-bool FieldBinding::isBound() const { return m_dataSet && m_dataSet->isOpen() && m_dataSet->hasField(m_field); }
+bool FieldBinding::isBound() const
+{
+    return m_dataSet && m_dataSet->isOpen() && m_dataSet->hasField(m_field);
+}
 
 QVariant FieldBinding::value() const
 {

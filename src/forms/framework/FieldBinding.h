@@ -7,9 +7,7 @@
 #include <QString>
 #include <QVariant>
 
-namespace data {
-class DataSet;
-}
+#include "DataSet.h"
 
 namespace framework {
 

@@ -139,7 +139,10 @@ void TFrSearch::FormShow()
     Code->setFocus();
 }
 
-void TFrSearch::BtSearchClick() { runSearch(); }
+void TFrSearch::BtSearchClick()
+{
+    runSearch();
+}
 
 void TFrSearch::runSearch()
 {
@@ -207,13 +210,13 @@ RowColour TFrSearch::DgSearchGetCellParams(int row) const
 {
     if (QSearch->hasField(QStringLiteral("DelFlag")))
         return QSearch->value(row, QStringLiteral("DelFlag")).toString() == QLatin1String("Y") ? RowColour::Red
-                                                                                              : RowColour::Normal;
+                                                                                               : RowColour::Normal;
     if (QSearch->hasField(QStringLiteral("Clear")))
         return QSearch->value(row, QStringLiteral("Clear")).toString() == QLatin1String("Y") ? RowColour::Blue
-                                                                                            : RowColour::Normal;
+                                                                                             : RowColour::Normal;
     if (QSearch->hasField(QStringLiteral("Active")))
         return QSearch->value(row, QStringLiteral("Active")).toString() == QLatin1String("N") ? RowColour::Red
-                                                                                             : RowColour::Normal;
+                                                                                              : RowColour::Normal;
     return RowColour::Own;
 }
 

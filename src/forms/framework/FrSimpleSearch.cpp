@@ -32,8 +32,8 @@ void TFrSimpleSearch::FormShow()
         CodeField = QStringLiteral("Code");
     if (DescField.trimmed().isEmpty())
         DescField = QStringLiteral("Description");
-    QSearch->SQL = {QStringLiteral("Select Id, %1, %2 From %3 Where (%1 Like :GetCode) ")
-                        .arg(DescField, CodeField, SearchTable)};
+    QSearch->SQL = {
+        QStringLiteral("Select Id, %1, %2 From %3 Where (%1 Like :GetCode) ").arg(DescField, CodeField, SearchTable)};
     if (!ExtraCondition.trimmed().isEmpty())
         QSearch->SQL << QStringLiteral("And (%1)").arg(ExtraCondition);
     QSearch->SQL << QStringLiteral("Order By %1").arg(DescField);
@@ -48,6 +48,18 @@ void TFrSimpleSearch::BtSearchClick()
 {
     QSearch->setParam(QStringLiteral("GetCode"), QStringLiteral("%") + Code->text() + QStringLiteral("%"));
     runSearch();
+}
+
+void TFrSimpleSearch::done(int result)
+{
+    ChosenRow.clear();
+    const int row = currentRow();
+    if (result == QDialog::Accepted && QSearch->isOpen() && row >= 0)
+        for (const QString &field : QSearch->fieldNames())
+            ChosenRow.insert(field, QSearch->value(row, field));
+    TFrSearch::done(result);
+    if (this->result() != QDialog::Accepted)
+        ChosenRow.clear();
 }
 
 bool openSimpleSearch(const QString &caption, const QString &codeField, const QString &descField,

@@ -18,9 +18,14 @@ public:
     QString DescField;
     QString ExtraCondition;
     QString SearchTable;
+    // Every column of the row chosen last, by name.
+    QVariantMap ChosenRow;
 
     void FormShow() override;
     void BtSearchClick() override;
+
+protected:
+    void done(int result) override;
 };
 
 // The shared data module's OpenSimpleSearch on the kept instance; the chosen

@@ -28,7 +28,10 @@ void TKIdLookup::bind(data::DataSet *dataSet, const QString &field)
     showValue();
 }
 
-QVariant TKIdLookup::idValue() const { return m_binding.dataSet() ? m_binding.value() : m_id; }
+QVariant TKIdLookup::idValue() const
+{
+    return m_binding.dataSet() ? m_binding.value() : m_id;
+}
 
 bool TKIdLookup::isValid() const
 {
@@ -75,10 +78,10 @@ bool TKIdLookup::resolve()
         emit resolved(K_AllowNull);
         return K_AllowNull;
     }
-    QString sql = QStringLiteral("SELECT %1%2 FROM %3 WHERE (%4 = :Code)")
-                      .arg(K_LookupIDField,
-                           K_DescriptionField.isEmpty() ? QString() : QStringLiteral(", ") + K_DescriptionField,
-                           K_LookupTableName, K_LookupEditField);
+    QString sql =
+        QStringLiteral("SELECT %1%2 FROM %3 WHERE (%4 = :Code)")
+            .arg(K_LookupIDField, K_DescriptionField.isEmpty() ? QString() : QStringLiteral(", ") + K_DescriptionField,
+                 K_LookupTableName, K_LookupEditField);
     if (!K_Filter.trimmed().isEmpty())
         sql += QStringLiteral(" AND (%1)").arg(K_Filter);
     data::Params p;

@@ -13,7 +13,10 @@ QHash<std::type_index, QPointer<QWidget>> &dialogs()
 }
 } // namespace
 
-QWidget *KeptDialogs::find(std::type_index type) { return dialogs().value(type).data(); }
+QWidget *KeptDialogs::find(std::type_index type)
+{
+    return dialogs().value(type).data();
+}
 
 QWidget *KeptDialogs::store(std::type_index type, QWidget *dialog)
 {

@@ -11,19 +11,14 @@ namespace framework {
 // presets and last statement) until the program ends or releaseAll() runs.
 class KeptDialogs {
 public:
-    template <class T>
-    static T &get()
+    template <class T> static T &get()
     {
         QWidget *w = find(typeid(T));
         if (!w)
             w = store(typeid(T), new T());
         return *static_cast<T *>(w);
     }
-    template <class T>
-    static bool exists()
-    {
-        return find(typeid(T)) != nullptr;
-    }
+    template <class T> static bool exists() { return find(typeid(T)) != nullptr; }
     // Destroys every kept dialog (tests between databases; end of program).
     static void releaseAll();
 

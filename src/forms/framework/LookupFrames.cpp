@@ -121,7 +121,10 @@ TFaIdLookupFrame::TFaIdLookupFrame(const Spec &spec, QWidget *parent) : TFaFrame
     });
 }
 
-void TFaIdLookupFrame::bind(data::DataSet *dataSet, const QString &field) { m_edit->bind(dataSet, field); }
+void TFaIdLookupFrame::bind(data::DataSet *dataSet, const QString &field)
+{
+    m_edit->bind(dataSet, field);
+}
 
 void TFaIdLookupFrame::takeChosenCode(const QString &code)
 {
@@ -129,7 +132,10 @@ void TFaIdLookupFrame::takeChosenCode(const QString &code)
     m_edit->setFocus();
 }
 
-void TFaIdLookupFrame::frameExit() { finishExit(); }
+void TFaIdLookupFrame::frameExit()
+{
+    finishExit();
+}
 
 void TFaIdLookupFrame::clearCode()
 {
@@ -227,8 +233,8 @@ void TFaGetCustomer::frameExit()
 TFaGetSalesman::TFaGetSalesman(QWidget *parent)
     : TFaIdLookupFrame({QStringLiteral("FaGetSalesman"), QStringLiteral("รหัสพนักงานขาย"), QStringLiteral("Salesman"),
                         QStringLiteral("Salesman"), QStringLiteral("Id"), QStringLiteral("Code"),
-                        QStringLiteral("Name"), QStringLiteral("Status='Y'"), false,
-                        QStringLiteral("BtSearchSalesman"), QStringLiteral("ค้นหารหัสพนักงานขาย")},
+                        QStringLiteral("Name"), QStringLiteral("Status='Y'"), false, QStringLiteral("BtSearchSalesman"),
+                        QStringLiteral("ค้นหารหัสพนักงานขาย")},
                        parent)
 {
     Label2 = new QLabel(QStringLiteral("*"), this);
@@ -285,8 +291,7 @@ TFaGetProvince::TFaGetProvince(QWidget *parent)
                         QStringLiteral("Description"), QStringLiteral("GroupCode='CITY'"), true,
                         QStringLiteral("BtSearchShipProvince"), QStringLiteral("ค้นหารหัสจังหวัด")},
                        parent)
-{
-}
+{}
 
 void TFaGetProvince::searchClick()
 {
@@ -299,13 +304,11 @@ TFaGetCurrency::TFaGetCurrency(QWidget *parent)
                         QStringLiteral("Description"), QStringLiteral("GroupCode='CURRENCY'"), true,
                         QStringLiteral("BtSearchShipCurrency"), QStringLiteral("ค้นหารหัสจังหวัด")},
                        parent)
-{
-}
+{}
 
 void TFaGetCurrency::searchClick()
 {
-    searchMisc(KeptDialogs::get<TF_SearchMisc>(), QStringLiteral("CURRENCY"), QStringLiteral("ค้าหา รายชื่อสกุลเงิน"),
-               this);
+    searchMisc(KeptDialogs::get<TF_SearchMisc>(), QStringLiteral("CURRENCY"), QStringLiteral("ค้าหา รายชื่อสกุลเงิน"), this);
 }
 
 TFaGetDepartment::TFaGetDepartment(QWidget *parent)
@@ -314,8 +317,7 @@ TFaGetDepartment::TFaGetDepartment(QWidget *parent)
                         QStringLiteral("Description"), QStringLiteral("GroupCode='DEPARTMENT'"), true,
                         QStringLiteral("BtSearchDepartment"), QStringLiteral("ค้นหารหัสแผนก")},
                        parent)
-{
-}
+{}
 
 void TFaGetDepartment::searchClick()
 {
@@ -326,13 +328,12 @@ void TFaGetDepartment::searchClick()
 // ---- other master frames ------------------------------------------------------
 
 TFaGetCompanyBank::TFaGetCompanyBank(QWidget *parent)
-    : TFaIdLookupFrame({QStringLiteral("FaGetCompanyBank"), QStringLiteral("รหัสธนาคาร"),
-                        QStringLiteral("CompanyBank"), QStringLiteral("CompanyBank"), QStringLiteral("Id"),
-                        QStringLiteral("BankCode"), QStringLiteral("BankName"), QStringLiteral("Blocked<>'Y'"), false,
-                        QStringLiteral("BtSearch"), QStringLiteral("ค้นหารหัสธนาคาร")},
+    : TFaIdLookupFrame({QStringLiteral("FaGetCompanyBank"), QStringLiteral("รหัสธนาคาร"), QStringLiteral("CompanyBank"),
+                        QStringLiteral("CompanyBank"), QStringLiteral("Id"), QStringLiteral("BankCode"),
+                        QStringLiteral("BankName"), QStringLiteral("Blocked<>'Y'"), false, QStringLiteral("BtSearch"),
+                        QStringLiteral("ค้นหารหัสธนาคาร")},
                        parent)
-{
-}
+{}
 
 void TFaGetCompanyBank::searchClick()
 {
@@ -348,11 +349,10 @@ void TFaGetCompanyBank::searchClick()
 TFaGetProject::TFaGetProject(QWidget *parent)
     : TFaIdLookupFrame({QStringLiteral("FaGetProject"), QStringLiteral("รหัสโครงการ"), QStringLiteral("ProjectCode"),
                         QStringLiteral("Project"), QStringLiteral("ID"), QStringLiteral("CODE"),
-                        QStringLiteral("Description"), QStringLiteral("Blocked='N'"), true,
-                        QStringLiteral("BtProject"), QStringLiteral("ค้นหารหัสโครงการ")},
+                        QStringLiteral("Description"), QStringLiteral("Blocked='N'"), true, QStringLiteral("BtProject"),
+                        QStringLiteral("ค้นหารหัสโครงการ")},
                        parent)
-{
-}
+{}
 
 void TFaGetProject::searchClick()
 {
@@ -414,8 +414,7 @@ TFaGetEmployee::TFaGetEmployee(QWidget *parent)
                         QStringLiteral("Name"), QString(), false, QStringLiteral("BtSearch"),
                         QStringLiteral("ค้นหารหัสพนักงาน")},
                        parent)
-{
-}
+{}
 
 void TFaGetEmployee::searchClick()
 {
@@ -443,8 +442,7 @@ TFaGetFrCustomer::TFaGetFrCustomer(QWidget *parent)
                         QStringLiteral("Name"), QStringLiteral("Blocked='N'"), false, QStringLiteral("BtSearch"),
                         QStringLiteral("ค้นหารหัสกลุ่ม")},
                        parent)
-{
-}
+{}
 
 void TFaGetFrCustomer::searchClick()
 {
@@ -496,19 +494,18 @@ TFaGetExpense::TFaGetExpense(QWidget *parent)
 void TFaGetExpense::searchClick()
 {
     app::TDM &dm = app::TDM::instance();
-    if (dm.OpenSimpleSearch(QStringLiteral("ค้นหารหัสค่าใช้จ่าย"), QStringLiteral("Code"),
-                            QStringLiteral("Description"), QString(), QStringLiteral("Expense")))
+    if (dm.OpenSimpleSearch(QStringLiteral("ค้นหารหัสค่าใช้จ่าย"), QStringLiteral("Code"), QStringLiteral("Description"),
+                            QString(), QStringLiteral("Expense")))
         takeChosenCode(dm.SimpleSearchValue());
 }
 
 TFaGetImportLotNo::TFaGetImportLotNo(QWidget *parent)
     : TFaIdLookupFrame({QStringLiteral("FaGetImportLotNo"), QStringLiteral("Import Lot No."), QStringLiteral("Code"),
                         QStringLiteral("ImportLotNo"), QStringLiteral("Id"), QStringLiteral("Code"),
-                        QStringLiteral("Description"), QStringLiteral("Active='Y'"), false,
-                        QStringLiteral("BtSearch"), QStringLiteral("ค้นหา Lot นำเข้าต่างประเทศ")},
+                        QStringLiteral("Description"), QStringLiteral("Active='Y'"), false, QStringLiteral("BtSearch"),
+                        QStringLiteral("ค้นหา Lot นำเข้าต่างประเทศ")},
                        parent)
-{
-}
+{}
 
 void TFaGetImportLotNo::searchClick()
 {
@@ -523,8 +520,7 @@ TFaGetWorkOrder::TFaGetWorkOrder(QWidget *parent)
                         QStringLiteral("WorkorderHd"), QStringLiteral("Id"), QStringLiteral("WorkOrderNo"), QString(),
                         QString(), false, QStringLiteral("BtSearch"), QStringLiteral("ค้นหาเลขที่เอกสารใบสั่งผลิต")},
                        parent)
-{
-}
+{}
 
 void TFaGetWorkOrder::searchClick()
 {
@@ -584,7 +580,10 @@ TFaGetDocNo::TFaGetDocNo(QWidget *parent) : TFaFrame(QStringLiteral("เลข�
     });
 }
 
-void TFaGetDocNo::frameExit() { FrameExit(); }
+void TFaGetDocNo::frameExit()
+{
+    FrameExit();
+}
 
 void TFaGetDocNo::FrameExit()
 {

@@ -15,9 +15,18 @@ namespace framework {
 namespace {
 const QString money = QStringLiteral("#,##0.00");
 
-QString contains(const QString &text) { return QStringLiteral("%") + text + QStringLiteral("%"); }
-QString endsWith(const QString &text) { return QStringLiteral("%") + text; }
-QString startsWith(const QString &text) { return text + QStringLiteral("%"); }
+QString contains(const QString &text)
+{
+    return QStringLiteral("%") + text + QStringLiteral("%");
+}
+QString endsWith(const QString &text)
+{
+    return QStringLiteral("%") + text;
+}
+QString startsWith(const QString &text)
+{
+    return text + QStringLiteral("%");
+}
 
 QString concat(const QStringList &parts)
 {
@@ -189,8 +198,8 @@ TFrSearchEmployee::TFrSearchEmployee(QWidget *parent) : TFrSearch(parent)
     Label3->setText(QStringLiteral("ชื่อ"));
     QSearch->SQL = {QStringLiteral("Select Id, code, Name From Employee"),
                     QStringLiteral("Where (Name like :getdesc) And (Status = 'Y')"), QStringLiteral("Order By code")};
-    DgSearch->setColumns({{QStringLiteral("code"), QStringLiteral("รหัส"), 100},
-                          {QStringLiteral("Name"), QStringLiteral("ชื่อ"), 360}});
+    DgSearch->setColumns(
+        {{QStringLiteral("code"), QStringLiteral("รหัส"), 100}, {QStringLiteral("Name"), QStringLiteral("ชื่อ"), 360}});
 }
 
 void TFrSearchEmployee::FormShow()
@@ -208,8 +217,7 @@ void TFrSearchEmployee::BtSearchClick()
 
 // ---- foreign customers and vendors --------------------------------------
 
-TFrSearchFrParty::TFrSearchFrParty(const QString &table, const QString &caption, QWidget *parent)
-    : TFrSearch(parent)
+TFrSearchFrParty::TFrSearchFrParty(const QString &table, const QString &caption, QWidget *parent) : TFrSearch(parent)
 {
     setWindowTitle(caption);
     Label3->setText(QStringLiteral("ชื่อ"));
@@ -309,7 +317,10 @@ TFrSearchFrPreRcpt::TFrSearchFrPreRcpt(QWidget *parent)
     MainLayout->insertWidget(1, FaGetFrCustomer1);
 }
 
-QWidget *TFrSearchFrPreRcpt::partyFrame() const { return FaGetFrCustomer1; }
+QWidget *TFrSearchFrPreRcpt::partyFrame() const
+{
+    return FaGetFrCustomer1;
+}
 
 TFrSearchFrPrePdPt::TFrSearchFrPrePdPt(QWidget *parent)
     : TFrSearchDeposit(QStringLiteral("FrPrePaid"), QStringLiteral("FrVendor"), QStringLiteral("FrVendor"), parent)
@@ -322,7 +333,10 @@ TFrSearchFrPrePdPt::TFrSearchFrPrePdPt(QWidget *parent)
     MainLayout->insertWidget(1, FaGetFrVendor1);
 }
 
-QWidget *TFrSearchFrPrePdPt::partyFrame() const { return FaGetFrVendor1; }
+QWidget *TFrSearchFrPrePdPt::partyFrame() const
+{
+    return FaGetFrVendor1;
+}
 
 // ---- export invoices ----------------------------------------------------
 
@@ -340,7 +354,8 @@ TFrSearchExIvNo::TFrSearchExIvNo(QWidget *parent) : TFrSearch(parent)
                     QStringLiteral("H.DelFlag, H.Clear"),
                     QStringLiteral("From ExIvHd H Inner Join FrCustomer C On (C.Id = H.FrCustomer)"),
                     QStringLiteral("Where (H.IvNo Like :GetNo) And (C.Code Like :GetCode)"),
-                    QStringLiteral("And (H.BeginBalance = :BeginFlag)"), QStringLiteral("Order By H.IvNo Desc")};
+                    QStringLiteral("And (H.BeginBalance = :BeginFlag)"),
+                    QStringLiteral("Order By H.IvNo Desc")};
     DgSearch->setColumns({{QStringLiteral("IvNo"), QStringLiteral("เลขที่"), 90},
                           {QStringLiteral("IvDate"), QStringLiteral("วันที่"), 75},
                           {QStringLiteral("Code"), QStringLiteral("รหัส"), 60},
@@ -464,7 +479,8 @@ TFrSearchImNo::TFrSearchImNo(QWidget *parent) : TFrSearch(parent)
                     QStringLiteral("Inner Join FrVendor V On (V.Id = H.FrVendor)"),
                     QStringLiteral("Left Join Misc M On (M.Id = H.Currency)"),
                     QStringLiteral("Where (H.ImNo Like :GetNo) And (V.Code Like :GetCode)"),
-                    QStringLiteral("And (H.BeginBalance <> :GetBegin)"), QStringLiteral("Order By H.ImNo Desc")};
+                    QStringLiteral("And (H.BeginBalance <> :GetBegin)"),
+                    QStringLiteral("Order By H.ImNo Desc")};
     DgSearch->setColumns({{QStringLiteral("ImNo"), QStringLiteral("เลขที่"), 90},
                           {QStringLiteral("ImDate"), QStringLiteral("วันที่"), 75},
                           {QStringLiteral("LotNo"), QStringLiteral("Lot"), 60},
@@ -503,24 +519,25 @@ TFrSearchWorkorder::TFrSearchWorkorder(QWidget *parent) : TFrSearch(parent)
     FinishedGood->setObjectName(QStringLiteral("FinishedGood"));
     HeaderLayout->insertWidget(2, fgLabel);
     HeaderLayout->insertWidget(3, FinishedGood);
-    QSearch->SQL = {QStringLiteral("Select W.Id, W.WorkOrderNo, W.WorkOrderDate,"),
-                    QStringLiteral("B.BomNo,"),
-                    QStringLiteral("D.Code ModelCode,"),
-                    QStringLiteral("P.Code ProductCode, P.ThaiName,"),
-                    QStringLiteral("U.UnitName,"),
-                    QStringLiteral("W.Quantity,"),
-                    QStringLiteral("C.Name CustomerName,"),
-                    QStringLiteral("H.Code WarehouseCode,"),
-                    QStringLiteral("W.Approved, W.Clear, W.DelFlag, W.Remark"),
-                    QStringLiteral("From WorkOrderHd W"),
-                    QStringLiteral("Left Join BomHd B On (B.Id = W.BomHd)"),
-                    QStringLiteral("Left Join Model D On (D.Id = W.Model)"),
-                    QStringLiteral("Left Join Product P On (P.Id = W.Product)"),
-                    QStringLiteral("Left Join ProductUnits U On (U.Id = W.ProductUnits)"),
-                    QStringLiteral("Left Join Customer C On (C.Id = W.Customer)"),
-                    QStringLiteral("Left Join Warehouse H On (H.Id = W.Warehouse) /* Don't Move SQL Lines, Modified on Runtime */"),
-                    QString(),
-                    QStringLiteral("Order By W.Id Desc")};
+    QSearch->SQL = {
+        QStringLiteral("Select W.Id, W.WorkOrderNo, W.WorkOrderDate,"),
+        QStringLiteral("B.BomNo,"),
+        QStringLiteral("D.Code ModelCode,"),
+        QStringLiteral("P.Code ProductCode, P.ThaiName,"),
+        QStringLiteral("U.UnitName,"),
+        QStringLiteral("W.Quantity,"),
+        QStringLiteral("C.Name CustomerName,"),
+        QStringLiteral("H.Code WarehouseCode,"),
+        QStringLiteral("W.Approved, W.Clear, W.DelFlag, W.Remark"),
+        QStringLiteral("From WorkOrderHd W"),
+        QStringLiteral("Left Join BomHd B On (B.Id = W.BomHd)"),
+        QStringLiteral("Left Join Model D On (D.Id = W.Model)"),
+        QStringLiteral("Left Join Product P On (P.Id = W.Product)"),
+        QStringLiteral("Left Join ProductUnits U On (U.Id = W.ProductUnits)"),
+        QStringLiteral("Left Join Customer C On (C.Id = W.Customer)"),
+        QStringLiteral("Left Join Warehouse H On (H.Id = W.Warehouse) /* Don't Move SQL Lines, Modified on Runtime */"),
+        QString(),
+        QStringLiteral("Order By W.Id Desc")};
     DgSearch->setColumns({{QStringLiteral("WorkOrderNo"), QStringLiteral("เลขที่"), 90},
                           {QStringLiteral("WorkOrderDate"), QStringLiteral("วันที่"), 75},
                           {QStringLiteral("ProductCode"), QStringLiteral("รหัสสินค้า"), 80},
@@ -553,11 +570,13 @@ void TFrSearchWorkorder::BtSearchClick()
         p.set(QStringLiteral("finishgood"), contains(FinishedGood->text().trimmed()));
     }
     if (ApprovedFilter != QLatin1String("A")) {
-        line += line.isEmpty() ? QStringLiteral(" Where (W.Approved=:Approved)") : QStringLiteral(" And (W.Approved=:Approved)");
+        line += line.isEmpty() ? QStringLiteral(" Where (W.Approved=:Approved)")
+                               : QStringLiteral(" And (W.Approved=:Approved)");
         p.set(QStringLiteral("Approved"), ApprovedFilter);
     }
     if (!ClearFilter.isEmpty()) {
-        line += line.isEmpty() ? QStringLiteral(" Where (W.Clear=:ClearFlag)") : QStringLiteral(" And (W.Clear=:ClearFlag)");
+        line += line.isEmpty() ? QStringLiteral(" Where (W.Clear=:ClearFlag)")
+                               : QStringLiteral(" And (W.Clear=:ClearFlag)");
         p.set(QStringLiteral("ClearFlag"), ClearFilter);
     }
     QSearch->SQL[16] = line;
@@ -586,7 +605,8 @@ TFrSearchSoNoService::TFrSearchSoNoService(QWidget *parent) : TFrSearch(parent)
                     QStringLiteral("INNER JOIN Customer C ON (C.Id = H.Customer)"),
                     QStringLiteral("LEFT JOIN misc m ON (m.Id = h.jobstatus)"),
                     QStringLiteral("/* Don't Move SQL Lines, Modified on Runtime */"),
-                    QString(), QStringLiteral("ORDER BY SoNo DESC")};
+                    QString(),
+                    QStringLiteral("ORDER BY SoNo DESC")};
     DgSearch->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(DgSearch, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
         QMenu menu(this);
@@ -605,13 +625,12 @@ void TFrSearchSoNoService::FormShow()
         Label3->setText(QStringLiteral("SoNo"));
         FaGetCustomer1->Label1->setText(QStringLiteral("Customer"));
     }
-    const QStringList titles = thai ? QStringList{QStringLiteral("เลขที่"), QStringLiteral("วันที่"),
-                                                  QStringLiteral("ลูกค้า"), QStringLiteral("ชื่อ"),
-                                                  QStringLiteral("สถานะ"), QStringLiteral("หมายเหตุ")}
-                                    : QStringList{QStringLiteral("So No"), QStringLiteral("Date"),
-                                                  QStringLiteral("Customer"), QStringLiteral("Name"),
-                                                  QStringLiteral("Status"), QStringLiteral("Remark")};
-    const QStringList fields = {QStringLiteral("SoNo"), QStringLiteral("SoDate"), QStringLiteral("Code"),
+    const QStringList titles =
+        thai ? QStringList{QStringLiteral("เลขที่"), QStringLiteral("วันที่"),   QStringLiteral("ลูกค้า"),
+                           QStringLiteral("ชื่อ"),   QStringLiteral("สถานะ"), QStringLiteral("หมายเหตุ")}
+             : QStringList{QStringLiteral("So No"), QStringLiteral("Date"),   QStringLiteral("Customer"),
+                           QStringLiteral("Name"),  QStringLiteral("Status"), QStringLiteral("Remark")};
+    const QStringList fields = {QStringLiteral("SoNo"), QStringLiteral("SoDate"),    QStringLiteral("Code"),
                                 QStringLiteral("Name"), QStringLiteral("jobdetail"), QStringLiteral("Remark")};
     QList<GridColumn> columns;
     for (int i = 0; i < fields.size(); ++i)
@@ -630,8 +649,8 @@ void TFrSearchSoNoService::BtSearchClick()
     p.set(QStringLiteral("SoNo"), startsWith(Code->text().trimmed()));
     p.set(QStringLiteral("SoType"), SoType);
     if (!FaGetCustomer1->edit()->text().trimmed().isEmpty() && customer > 0) {
-        QSearch->SQL[6] = QStringLiteral(
-            "WHERE (H.SoNo LIKE :SoNo) AND (H.Customer = :Customer) And (H.SoType = :SoType)");
+        QSearch->SQL[6] =
+            QStringLiteral("WHERE (H.SoNo LIKE :SoNo) AND (H.Customer = :Customer) And (H.SoType = :SoType)");
         p.set(QStringLiteral("Customer"), customer);
     } else {
         QSearch->SQL[6] = QStringLiteral("WHERE (H.SoNo LIKE :SoNo) And (H.SoType = :SoType)");
@@ -662,10 +681,10 @@ TFrSearchMiscPdNo::TFrSearchMiscPdNo(QWidget *parent) : TFrSearch(parent)
     setObjectName(QStringLiteral("FrSearchMiscPdNo"));
     setWindowTitle(QStringLiteral("ค้นหาใบจ่ายเงินทั่วไป"));
     Label3->setText(QStringLiteral("เลขที่"));
-    QNull = makeScratchRecord(
-        QStringLiteral("Select Id Project, Id Employee ,Id WorkOrderHd ,Cast('' As Char(20)) SoHd, "
-                       "Cast('' As Char(255)) Remark From NullTable"),
-        this);
+    QNull =
+        makeScratchRecord(QStringLiteral("Select Id Project, Id Employee ,Id WorkOrderHd ,Cast('' As Char(20)) SoHd, "
+                                         "Cast('' As Char(255)) Remark From NullTable"),
+                          this);
     auto *filters = new QWidget(this);
     filters->setObjectName(QStringLiteral("PanelFilters"));
     auto *grid = new QGridLayout(filters);
@@ -764,7 +783,10 @@ TFrSearchFrMiscPdNo::TFrSearchFrMiscPdNo(QWidget *parent) : TFrSearchMiscPdNo(pa
                           {QStringLiteral("Remark"), QStringLiteral("หมายเหตุ"), 150}});
 }
 
-void TFrSearchFrMiscPdNo::FormShow() { TFrSearchMiscPdNo::FormShow(); }
+void TFrSearchFrMiscPdNo::FormShow()
+{
+    TFrSearchMiscPdNo::FormShow();
+}
 
 // ---- withholding-tax certificates ---------------------------------------
 
@@ -783,7 +805,10 @@ TFrSearchWHTAX::TFrSearchWHTAX(QWidget *parent) : TFrSearch(parent)
                           {QStringLiteral("HoldingTotal"), QStringLiteral("ภาษี"), 80, money}});
 }
 
-void TFrSearchWHTAX::FormShow() { TFrSearch::FormShow(); }
+void TFrSearchWHTAX::FormShow()
+{
+    TFrSearch::FormShow();
+}
 
 void TFrSearchWHTAX::BtSearchClick()
 {

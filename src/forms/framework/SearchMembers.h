@@ -104,8 +104,7 @@ public:
     virtual QWidget *partyFrame() const = 0;
 
 protected:
-    TFrSearchDeposit(const QString &table, const QString &partyTable, const QString &partyColumn,
-                     QWidget *parent);
+    TFrSearchDeposit(const QString &table, const QString &partyTable, const QString &partyColumn, QWidget *parent);
 
 private:
     QString m_partyColumn;

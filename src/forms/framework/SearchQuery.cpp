@@ -88,7 +88,10 @@ int SearchQuery::fieldIndex(const QString &field) const
     return -1;
 }
 
-bool SearchQuery::isBlobField(int column) const { return m_blob.value(column); }
+bool SearchQuery::isBlobField(int column) const
+{
+    return m_blob.value(column);
+}
 
 QVariant SearchQuery::value(int row, const QString &field) const
 {
@@ -98,9 +101,15 @@ QVariant SearchQuery::value(int row, const QString &field) const
     return m_rows[row][f];
 }
 
-int SearchQuery::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
+int SearchQuery::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
 
-int SearchQuery::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_fields.size()); }
+int SearchQuery::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_fields.size());
+}
 
 QVariant SearchQuery::data(const QModelIndex &index, int role) const
 {
@@ -116,7 +125,10 @@ QVariant SearchQuery::headerData(int section, Qt::Orientation orientation, int r
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-bool SearchQuery::canFetchMore(const QModelIndex &parent) const { return !parent.isValid() && m_cursor != nullptr; }
+bool SearchQuery::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && m_cursor != nullptr;
+}
 
 void SearchQuery::fetchMore(const QModelIndex &parent)
 {

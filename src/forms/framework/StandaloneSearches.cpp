@@ -201,9 +201,9 @@ void TFrSearchVendor::Search()
     data::Params &p = Query->params();
     p.clear();
     const QString contact = c.dialect().selectTop(1, QStringLiteral("Name from vendorcontact where vendor = V.Id"));
-    QStringList sql = {QStringLiteral("Select V.Id, V.Code, V.Name, V.Remark, V.PhoneNo, V.FaxNo, (%1) Attention")
-                           .arg(contact),
-                       QStringLiteral("From Vendor V"), QStringLiteral("Where (V.Code Like :VendorCode)")};
+    QStringList sql = {
+        QStringLiteral("Select V.Id, V.Code, V.Name, V.Remark, V.PhoneNo, V.FaxNo, (%1) Attention").arg(contact),
+        QStringLiteral("From Vendor V"), QStringLiteral("Where (V.Code Like :VendorCode)")};
     p.set(QStringLiteral("VendorCode"), VendorCode->text().trimmed() + QStringLiteral("%"));
     const QString name = VendorName->text().trimmed();
     if (!name.isEmpty()) {
@@ -291,14 +291,13 @@ TF_SearchCustomer::TF_SearchCustomer(QWidget *parent) : TFrPickDialog(parent)
 
 QString TF_SearchCustomer::orderForField(const QString &field)
 {
-    static const QHash<QString, QString> orders = {
-        {QStringLiteral("CODE"), QStringLiteral("C.Code")},
-        {QStringLiteral("NAME"), QStringLiteral("C.Name")},
-        {QStringLiteral("NAMEENG"), QStringLiteral("C.NameEng")},
-        {QStringLiteral("SALESNAME"), QStringLiteral("S.Name, S.Surname")},
-        {QStringLiteral("DESCRIPTION"), QStringLiteral("P.Description")},
-        {QStringLiteral("PHONENO"), QStringLiteral("C.PhoneNo")},
-        {QStringLiteral("FAXNO"), QStringLiteral("C.FaxNo")}};
+    static const QHash<QString, QString> orders = {{QStringLiteral("CODE"), QStringLiteral("C.Code")},
+                                                   {QStringLiteral("NAME"), QStringLiteral("C.Name")},
+                                                   {QStringLiteral("NAMEENG"), QStringLiteral("C.NameEng")},
+                                                   {QStringLiteral("SALESNAME"), QStringLiteral("S.Name, S.Surname")},
+                                                   {QStringLiteral("DESCRIPTION"), QStringLiteral("P.Description")},
+                                                   {QStringLiteral("PHONENO"), QStringLiteral("C.PhoneNo")},
+                                                   {QStringLiteral("FAXNO"), QStringLiteral("C.FaxNo")}};
     return orders.value(field.toUpper());
 }
 
@@ -344,10 +343,10 @@ void TF_SearchCustomer::Search()
     FaGetProvince1->edit()->resolve();
     const data::Dialect &d = data::Connection::byAlias(QStringLiteral("DMDATA")).dialect();
     const auto trimmed = [](const QString &col) { return QStringLiteral("LTrim(RTrim(%1))").arg(col); };
-    const QString address = d.concat({trimmed(QStringLiteral("C.Address1")), QStringLiteral("' '"),
-                                      trimmed(QStringLiteral("C.Address2")), QStringLiteral("' '"),
-                                      trimmed(QStringLiteral("C.Address3")), QStringLiteral("' '"),
-                                      QStringLiteral("P.Description")});
+    const QString address =
+        d.concat({trimmed(QStringLiteral("C.Address1")), QStringLiteral("' '"), trimmed(QStringLiteral("C.Address2")),
+                  QStringLiteral("' '"), trimmed(QStringLiteral("C.Address3")), QStringLiteral("' '"),
+                  QStringLiteral("P.Description")});
     const QString salesName = d.concat({QStringLiteral("S.Name"), QStringLiteral("'  '"), QStringLiteral("S.Surname")});
     data::Params &p = Query->params();
     p.clear();
@@ -374,12 +373,13 @@ void TF_SearchCustomer::Search()
         QLineEdit *edit;
         QString line, param;
         bool contains, trim;
-    } filters[] = {{CustomerCode, QStringLiteral("And (C.Code Like :CusCode)"), QStringLiteral("CusCode"), false, true},
-                   {PhoneNo, QStringLiteral("  And (C.PhoneNo Like :Phone)"), QStringLiteral("Phone"), true, true},
-                   {Fax, QStringLiteral("  And (C.FaxNo Like :Fax)"), QStringLiteral("Fax"), true, true},
-                   {CustomerName, QStringLiteral("  And (C.Name Like :CusName)"), QStringLiteral("CusName"), true, true},
-                   {CustomerNameEng, QStringLiteral("  And (C.Nameeng Like :CusNameEng)"),
-                    QStringLiteral("CusNameEng"), true, false}};
+    } filters[] = {
+        {CustomerCode, QStringLiteral("And (C.Code Like :CusCode)"), QStringLiteral("CusCode"), false, true},
+        {PhoneNo, QStringLiteral("  And (C.PhoneNo Like :Phone)"), QStringLiteral("Phone"), true, true},
+        {Fax, QStringLiteral("  And (C.FaxNo Like :Fax)"), QStringLiteral("Fax"), true, true},
+        {CustomerName, QStringLiteral("  And (C.Name Like :CusName)"), QStringLiteral("CusName"), true, true},
+        {CustomerNameEng, QStringLiteral("  And (C.Nameeng Like :CusNameEng)"), QStringLiteral("CusNameEng"), true,
+         false}};
     for (const auto &f : filters) {
         const QString text = f.edit->text().trimmed();
         if (text.isEmpty())
@@ -560,6 +560,9 @@ void TF_SearchSalesman::takeRow(int row)
     ChosenCode = row >= 0 ? Query->value(row, QStringLiteral("Code")).toString() : QString();
 }
 
-void TF_SearchSalesman::mouseDoubleClickEvent(QMouseEvent *) { done(Accepted); }
+void TF_SearchSalesman::mouseDoubleClickEvent(QMouseEvent *)
+{
+    done(Accepted);
+}
 
 } // namespace framework
