@@ -2,13 +2,17 @@
 
 #include <QDateTime>
 #include <QString>
+#include <memory>
 
 namespace data {
 class Connection;
+class DataSet;
 struct ConnectionSettings;
 } // namespace data
 
 namespace app {
+
+struct ServerLocation;
 
 // The program's session: the configuration connection ("DmCfg"), the
 // company resolved from the database name, the user's rights and prompts.
@@ -16,6 +20,11 @@ namespace app {
 class TDMConfig {
 public:
     static TDMConfig &instance();
+    ~TDMConfig();
+    TDMConfig(TDMConfig &&) noexcept;
+    TDMConfig &operator=(TDMConfig &&) noexcept;
+
+    static constexpr const char *ConfigAlias = "DmCfg";
 
     // Launch arguments.
     int MenuId = 0;
@@ -56,11 +65,14 @@ public:
     QString DeletePrompt;
     QString ExitPrompt;
 
-    // The first line of "Server.Dat" in the current directory; empty when
-    // the file cannot be opened.
+    // The first line of "Server.Dat" in the current directory, as it stands;
+    // empty when the file cannot be opened.
     QString GetServerName() const;
-    // How to reach a database of the given name (configuration or company),
-    // from "Server.Dat" and the working folder.
+    // GetServerName, or "QLM" when that is empty.
+    QString ServerName() const;
+    // Engine and place of the databases, from the server name.
+    ServerLocation serverLocation() const;
+    // How to reach a database of the given name (configuration or company).
     data::ConnectionSettings settingsFor(const QString &databaseName) const;
     // The configuration connection, opened (and its schema script run) on first use.
     data::Connection &configConnection();
@@ -69,17 +81,37 @@ public:
     // "Not Found Database : <name>" and throws ExitProgram(0).
     void GetCompanyConfig(const QString &databaseName);
     void CheckRight(int menuId, int userId);
+    // Writes the message, as raised, to the error log with the computer and
+    // operating-system user names.
     void AddErrorLog(const QString &message);
-    // Sends one mail through the SMTP settings file; never fails visibly.
+    // Sends one mail with the settings of the mail settings file; never fails visibly.
     void SendErrorMail(const QString &subject, const QString &body);
 
-    // Forgets everything (tests).
+    // Kept open for the whole run once GetCompanyConfig ran (null before).
+    data::DataSet *QCompanyConfig() const { return m_companyConfig.get(); }
+    data::DataSet *QCompany() const { return m_company.get(); }
+    data::DataSet *QSoftware() const { return m_software.get(); }
+
+    // Forgets everything and closes the configuration connection (tests, end of run).
     void reset();
+
+private:
+    TDMConfig();
+    void runSchemaUpdate(data::Connection &c);
+
+    std::unique_ptr<data::DataSet> m_companyConfig;
+    std::unique_ptr<data::DataSet> m_company;
+    std::unique_ptr<data::DataSet> m_software;
 };
 
 // Thrown where the program must end at once with an exit code.
 struct ExitProgram {
     int code = 0;
 };
+
+// The computer's network name (at most 20 characters, trimmed) and the
+// operating-system user name in upper case ("UNKNOWN" when it cannot be had).
+QString ComputerName();
+QString LogonUserName();
 
 } // namespace app
