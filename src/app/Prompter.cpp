@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 
 namespace app {
 
@@ -37,6 +38,27 @@ bool BoxPrompter::confirm(const QString &text, const QColor &background, const Q
     box.setStyleSheet(QStringLiteral("QMessageBox { background-color: %1; } QMessageBox QLabel { color: %2; }")
                           .arg(background.name(), foreground.name()));
     return box.exec() == QMessageBox::Yes;
+}
+
+namespace {
+void writeLine(const char *kind, const QString &text)
+{
+    QString oneLine = text;
+    oneLine.replace(QLatin1Char('\r'), QLatin1Char('\n')).replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    std::fprintf(stderr, "frtrade: %s: %s\n", kind, oneLine.toUtf8().constData());
+    std::fflush(stderr);
+}
+} // namespace
+
+void StderrPrompter::message(const QString &text, Kind)
+{
+    writeLine("message", text);
+}
+
+bool StderrPrompter::confirm(const QString &text, const QColor &, const QColor &)
+{
+    writeLine("confirm", text);
+    return qEnvironmentVariable("FRTRADE_CONFIRM").compare(QLatin1String("no"), Qt::CaseInsensitive) != 0;
 }
 
 void ScriptedPrompter::message(const QString &text, Kind)

@@ -33,6 +33,17 @@ public:
     bool confirm(const QString &text, const QColor &background, const QColor &foreground) override;
 };
 
+// Writes every box to standard error instead of showing it, one line each
+// ("frtrade: message: <text>", "frtrade: confirm: <text>"), and answers
+// confirmations with Yes, or No when FRTRADE_CONFIRM is "no". Chosen by
+// start-up when FRTRADE_PROMPTS is "stderr", so a launch can be checked
+// from outside the program.
+class StderrPrompter : public Prompter {
+public:
+    void message(const QString &text, Kind kind = Information) override;
+    bool confirm(const QString &text, const QColor &background, const QColor &foreground) override;
+};
+
 // For tests: answers confirmations from a queue (default Yes) and records
 // every text shown, in order.
 class ScriptedPrompter : public Prompter {

@@ -2,7 +2,18 @@
 
 namespace data {
 
-// Placeholder until the procedures of the two databases are written.
-void registerStandardProcedures() {}
+// Defined with the procedures of each area.
+void registerConfigProcedures();
+void registerNumberingProcedures();
+void registerLedgerProcedures();
+void registerReportProcedures();
+
+void registerStandardProcedures()
+{
+    registerConfigProcedures();
+    registerNumberingProcedures();
+    registerLedgerProcedures();
+    registerReportProcedures();
+}
 
 } // namespace data

@@ -1,0 +1,780 @@
+-- Company database: system tables, master tables, documents, ledger.
+-- Statements are separated by lines holding only "/". Text columns compare
+-- without regard to case; dates are DATETIME text "yyyy-MM-dd HH:mm:ss";
+-- amounts NUMERIC; flags one-character TEXT ("Y" true).
+
+-- ---- system tables -------------------------------------------------------
+
+CREATE TABLE Config (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    RunYear INTEGER NOT NULL,
+    LastIvRunMonth TEXT COLLATE NOCASE DEFAULT 'N',
+    LastRcptRunMonth TEXT COLLATE NOCASE DEFAULT 'N',
+    AutoRunDocMonth TEXT COLLATE NOCASE DEFAULT 'N',
+    AutoGenGL TEXT COLLATE NOCASE DEFAULT 'N',
+    LockInputProject TEXT COLLATE NOCASE DEFAULT 'N',
+    ShowLastSearch TEXT COLLATE NOCASE DEFAULT 'N',
+    OnhandDecimal INTEGER,
+    UnitLeft TEXT COLLATE NOCASE DEFAULT '(',
+    UnitRight TEXT COLLATE NOCASE DEFAULT ')'
+)
+/
+-- One number series per document code and year. A number is Prefix followed
+-- by the running counter padded with zeros to DocumentLength characters;
+-- LastNo is the counter of the number issued last.
+CREATE TABLE DocumentNo (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL,
+    DocYear INTEGER NOT NULL,
+    Description TEXT COLLATE NOCASE,
+    Prefix TEXT COLLATE NOCASE NOT NULL DEFAULT '',
+    LastNo INTEGER NOT NULL DEFAULT 0,
+    DocumentLength INTEGER NOT NULL,
+    AutoRun TEXT COLLATE NOCASE NOT NULL DEFAULT 'Y',
+    DocType TEXT COLLATE NOCASE,
+    UNIQUE (Code, DocYear),
+    CHECK (LastNo >= 0),
+    CHECK (DocumentLength > 0)
+)
+/
+-- A document code numbered from the series of another code.
+CREATE TABLE DocNoConvert (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL,
+    DocYear INTEGER NOT NULL,
+    DocumentNo INTEGER NOT NULL REFERENCES DocumentNo(Id),
+    UNIQUE (Code, DocYear)
+)
+/
+CREATE TABLE AccountPeriod (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    AccountYear INTEGER NOT NULL UNIQUE,
+    Start1 DATETIME, Stop1 DATETIME, Lock1 TEXT COLLATE NOCASE DEFAULT 'N',
+    Start2 DATETIME, Stop2 DATETIME, Lock2 TEXT COLLATE NOCASE DEFAULT 'N',
+    Start3 DATETIME, Stop3 DATETIME, Lock3 TEXT COLLATE NOCASE DEFAULT 'N',
+    Start4 DATETIME, Stop4 DATETIME, Lock4 TEXT COLLATE NOCASE DEFAULT 'N',
+    Start5 DATETIME, Stop5 DATETIME, Lock5 TEXT COLLATE NOCASE DEFAULT 'N',
+    Start6 DATETIME, Stop6 DATETIME, Lock6 TEXT COLLATE NOCASE DEFAULT 'N',
+    Start7 DATETIME, Stop7 DATETIME, Lock7 TEXT COLLATE NOCASE DEFAULT 'N',
+    Start8 DATETIME, Stop8 DATETIME, Lock8 TEXT COLLATE NOCASE DEFAULT 'N',
+    Start9 DATETIME, Stop9 DATETIME, Lock9 TEXT COLLATE NOCASE DEFAULT 'N',
+    Start10 DATETIME, Stop10 DATETIME, Lock10 TEXT COLLATE NOCASE DEFAULT 'N',
+    Start11 DATETIME, Stop11 DATETIME, Lock11 TEXT COLLATE NOCASE DEFAULT 'N',
+    Start12 DATETIME, Stop12 DATETIME, Lock12 TEXT COLLATE NOCASE DEFAULT 'N'
+)
+/
+-- Printable forms of a print code and their report templates.
+CREATE TABLE SystemForm (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    FormOrderNo INTEGER NOT NULL DEFAULT 1,
+    FormCode TEXT COLLATE NOCASE NOT NULL,
+    FormDesc TEXT COLLATE NOCASE,
+    FrfName TEXT COLLATE NOCASE NOT NULL,
+    SpName TEXT COLLATE NOCASE,
+    DocCode TEXT COLLATE NOCASE,
+    DocParaName TEXT COLLATE NOCASE,
+    ShowPrintPreview TEXT COLLATE NOCASE DEFAULT 'Y'
+)
+/
+-- One row only: selecting constants from it gives a scratch record.
+CREATE TABLE NullTable (
+    Id INTEGER PRIMARY KEY
+)
+/
+INSERT INTO NullTable (Id) VALUES (1)
+/
+-- User-action log, written by the procedure UserAddLog.
+CREATE TABLE UserLog (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    UserId INTEGER NOT NULL,
+    MenuId INTEGER NOT NULL,
+    FunctionListId INTEGER NOT NULL,
+    DocumentId INTEGER NOT NULL DEFAULT 0,
+    Remark TEXT COLLATE NOCASE,
+    LogDate DATETIME NOT NULL
+)
+/
+-- ---- ledger ----------------------------------------------------------------
+
+CREATE TABLE GLAccount (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Name TEXT COLLATE NOCASE NOT NULL,
+    Blocked TEXT COLLATE NOCASE NOT NULL DEFAULT 'N'
+)
+/
+-- Posting set-up: the account of each role of a document code. The ledger
+-- procedures look up (DocCode, Role); see docs/schema.md for the roles.
+CREATE TABLE GLPostingAccount (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    DocCode TEXT COLLATE NOCASE NOT NULL,
+    Role TEXT COLLATE NOCASE NOT NULL,
+    AccountCode TEXT COLLATE NOCASE NOT NULL,
+    UNIQUE (DocCode, Role)
+)
+/
+-- Ledger vouchers generated from documents: GLFromDocId and GLFromDocNo name
+-- the document, GLFromDocCode its print code.
+CREATE TABLE GLHd (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    GLNo TEXT COLLATE NOCASE NOT NULL,
+    GLDate DATETIME NOT NULL,
+    GLFromDocId INTEGER NOT NULL,
+    GLFromDocNo TEXT COLLATE NOCASE NOT NULL,
+    GLFromDocCode TEXT COLLATE NOCASE NOT NULL,
+    Description TEXT COLLATE NOCASE,
+    TotalDebit NUMERIC NOT NULL DEFAULT 0,
+    TotalCredit NUMERIC NOT NULL DEFAULT 0,
+    CreateUser INTEGER,
+    CreateDate DATETIME,
+    Posted TEXT COLLATE NOCASE NOT NULL DEFAULT 'N'
+)
+/
+CREATE INDEX GLHd_FromDoc ON GLHd (GLFromDocId, GLFromDocNo)
+/
+CREATE TABLE GLDt (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    GLHd INTEGER NOT NULL REFERENCES GLHd(Id),
+    RecNo INTEGER NOT NULL,
+    GLAccount INTEGER NOT NULL REFERENCES GLAccount(Id),
+    AccountCode TEXT COLLATE NOCASE NOT NULL,
+    AccountName TEXT COLLATE NOCASE,
+    Description TEXT COLLATE NOCASE,
+    Debit NUMERIC NOT NULL DEFAULT 0,
+    Credit NUMERIC NOT NULL DEFAULT 0,
+    Department INTEGER,
+    Project INTEGER
+)
+/
+CREATE INDEX GLDt_Hd ON GLDt (GLHd)
+/
+-- ---- master tables ---------------------------------------------------------
+
+-- General code table; GroupCode tells the lists apart (CURRENCY, CITY,
+-- DEPARTMENT, SUBTYPE, TRANSPORT, PRICETYPE, BANK, REM_FINPD, COUNTRY,
+-- JOBSTATUS). AutoRunDocMonth marks sub types numbered per month.
+CREATE TABLE Misc (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    GroupCode TEXT COLLATE NOCASE NOT NULL,
+    Code TEXT COLLATE NOCASE NOT NULL,
+    Description TEXT COLLATE NOCASE,
+    AutoRunDocMonth TEXT COLLATE NOCASE DEFAULT 'N',
+    UNIQUE (GroupCode, Code)
+)
+/
+CREATE TABLE Tax (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Description TEXT COLLATE NOCASE,
+    Rate NUMERIC NOT NULL DEFAULT 0
+)
+/
+CREATE TABLE WithHoldingTax (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Description TEXT COLLATE NOCASE,
+    Rate NUMERIC NOT NULL DEFAULT 0,
+    RcPd TEXT COLLATE NOCASE NOT NULL DEFAULT 'P',
+    -- ledger account of the tax withheld; empty = the posting set-up
+    AccountCode TEXT COLLATE NOCASE
+)
+/
+CREATE TABLE Expense (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Description TEXT COLLATE NOCASE,
+    Blocked TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    AccountCode TEXT COLLATE NOCASE
+)
+/
+CREATE TABLE Salesman (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Name TEXT COLLATE NOCASE,
+    Surname TEXT COLLATE NOCASE,
+    Department INTEGER,
+    Status TEXT COLLATE NOCASE NOT NULL DEFAULT 'Y',
+    StartDate DATETIME,
+    StopDate DATETIME,
+    Address1 TEXT COLLATE NOCASE,
+    Address2 TEXT COLLATE NOCASE,
+    Address3 TEXT COLLATE NOCASE,
+    Province INTEGER,
+    ZipCode TEXT COLLATE NOCASE,
+    PhoneNo TEXT COLLATE NOCASE,
+    FaxNo TEXT COLLATE NOCASE,
+    Email TEXT COLLATE NOCASE
+)
+/
+CREATE TABLE Vendor (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Name TEXT COLLATE NOCASE NOT NULL,
+    Blocked TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    HeadCode TEXT COLLATE NOCASE,
+    Customer INTEGER,
+    TaxNumber TEXT COLLATE NOCASE,
+    ThaiIdNo TEXT COLLATE NOCASE,
+    TaxCode INTEGER,
+    DueDays NUMERIC DEFAULT 0,
+    CreditLimit NUMERIC DEFAULT 0,
+    OpenAccount TEXT COLLATE NOCASE DEFAULT 'N',
+    DirectVendor TEXT COLLATE NOCASE DEFAULT 'N',
+    Remark TEXT COLLATE NOCASE,
+    PhoneNo TEXT COLLATE NOCASE,
+    FaxNo TEXT COLLATE NOCASE,
+    Address1 TEXT COLLATE NOCASE,
+    Address2 TEXT COLLATE NOCASE,
+    Address3 TEXT COLLATE NOCASE,
+    Province INTEGER,
+    ZipCode TEXT COLLATE NOCASE
+)
+/
+CREATE TABLE VendorContact (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Vendor INTEGER NOT NULL REFERENCES Vendor(Id),
+    Name TEXT COLLATE NOCASE
+)
+/
+CREATE TABLE VendorAttribute (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Vendor INTEGER NOT NULL REFERENCES Vendor(Id),
+    GroupCode TEXT COLLATE NOCASE NOT NULL
+)
+/
+CREATE TABLE Customer (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Name TEXT COLLATE NOCASE NOT NULL,
+    NameEng TEXT COLLATE NOCASE,
+    Blocked TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    HeadCode TEXT COLLATE NOCASE,
+    Vendor INTEGER,
+    TaxNumber TEXT COLLATE NOCASE,
+    TaxCode INTEGER,
+    Address1 TEXT COLLATE NOCASE,
+    Address2 TEXT COLLATE NOCASE,
+    Address3 TEXT COLLATE NOCASE,
+    Province INTEGER,
+    ZipCode TEXT COLLATE NOCASE,
+    PhoneNo TEXT COLLATE NOCASE,
+    FaxNo TEXT COLLATE NOCASE,
+    OpenAccount TEXT COLLATE NOCASE DEFAULT 'N',
+    DueDays NUMERIC DEFAULT 0,
+    CreditLimit NUMERIC DEFAULT 0,
+    Transport INTEGER,
+    PriceLevel INTEGER,
+    DirectCus TEXT COLLATE NOCASE DEFAULT 'N',
+    LocalCustomer TEXT COLLATE NOCASE DEFAULT 'Y',
+    DropCredit TEXT COLLATE NOCASE DEFAULT 'N',
+    Salesman INTEGER,
+    DiscName1 TEXT COLLATE NOCASE,
+    DiscName2 TEXT COLLATE NOCASE,
+    DiscName3 TEXT COLLATE NOCASE,
+    DiscRate1 NUMERIC DEFAULT 0,
+    DiscRate2 NUMERIC DEFAULT 0,
+    DiscRate3 NUMERIC DEFAULT 0
+)
+/
+CREATE TABLE CustomerAttribute (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Customer INTEGER NOT NULL REFERENCES Customer(Id),
+    GroupCode TEXT COLLATE NOCASE NOT NULL
+)
+/
+CREATE TABLE VenAttrGroup (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Description TEXT COLLATE NOCASE
+)
+/
+CREATE TABLE VenAttrCode (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    VenAttrGroup INTEGER NOT NULL REFERENCES VenAttrGroup(Id),
+    Code TEXT COLLATE NOCASE NOT NULL,
+    Description TEXT COLLATE NOCASE,
+    UNIQUE (VenAttrGroup, Code)
+)
+/
+CREATE TABLE CusAttrGroup (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Description TEXT COLLATE NOCASE
+)
+/
+CREATE TABLE CusAttrCode (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    CusAttrGroup INTEGER NOT NULL REFERENCES CusAttrGroup(Id),
+    Code TEXT COLLATE NOCASE NOT NULL,
+    Description TEXT COLLATE NOCASE,
+    UNIQUE (CusAttrGroup, Code)
+)
+/
+CREATE TABLE VendorGroup (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Description TEXT COLLATE NOCASE,
+    TaxCode INTEGER REFERENCES Tax(Id)
+)
+/
+CREATE TABLE FrCustomer (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Name TEXT COLLATE NOCASE NOT NULL,
+    Address1 TEXT COLLATE NOCASE,
+    Address2 TEXT COLLATE NOCASE,
+    Country INTEGER,
+    Currency INTEGER,
+    Blocked TEXT COLLATE NOCASE NOT NULL DEFAULT 'N'
+)
+/
+CREATE TABLE FrVendor (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Name TEXT COLLATE NOCASE NOT NULL,
+    Address1 TEXT COLLATE NOCASE,
+    Address2 TEXT COLLATE NOCASE,
+    Country INTEGER,
+    Currency INTEGER,
+    VendorGroup INTEGER REFERENCES VendorGroup(Id),
+    DueDays NUMERIC DEFAULT 0,
+    OpenAccount TEXT COLLATE NOCASE DEFAULT 'N',
+    CreditLimit NUMERIC DEFAULT 0,
+    Blocked TEXT COLLATE NOCASE NOT NULL DEFAULT 'N'
+)
+/
+CREATE TABLE CompanyBank (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    BankCode TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    BankName TEXT COLLATE NOCASE,
+    AccountNo TEXT COLLATE NOCASE,
+    Blocked TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    AccountCode TEXT COLLATE NOCASE
+)
+/
+CREATE TABLE Employee (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Name TEXT COLLATE NOCASE,
+    Status TEXT COLLATE NOCASE NOT NULL DEFAULT 'Y'
+)
+/
+CREATE TABLE Project (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Description TEXT COLLATE NOCASE,
+    Blocked TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Closed TEXT COLLATE NOCASE NOT NULL DEFAULT 'N'
+)
+/
+CREATE TABLE PrettyCash (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Description TEXT COLLATE NOCASE,
+    AccountCode TEXT COLLATE NOCASE
+)
+/
+CREATE TABLE ImportLotNo (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Description TEXT COLLATE NOCASE,
+    Active TEXT COLLATE NOCASE NOT NULL DEFAULT 'Y'
+)
+/
+CREATE TABLE Warehouse (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Description TEXT COLLATE NOCASE
+)
+/
+CREATE TABLE Product (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    ThaiName TEXT COLLATE NOCASE,
+    EngName TEXT COLLATE NOCASE
+)
+/
+CREATE TABLE ProductUnits (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Product INTEGER NOT NULL REFERENCES Product(Id),
+    UnitName TEXT COLLATE NOCASE NOT NULL,
+    Fraction NUMERIC NOT NULL DEFAULT 1,
+    SmallUnitFlag TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    StockUnitFlag TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    PurcFlag TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    SaleFlag TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    BarCode TEXT COLLATE NOCASE
+)
+/
+CREATE TABLE Model (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Description TEXT COLLATE NOCASE
+)
+/
+CREATE TABLE BomHd (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    BomNo TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    Product INTEGER,
+    Model INTEGER,
+    Description TEXT COLLATE NOCASE
+)
+/
+-- ---- documents of other modules that this system reads ---------------------
+
+-- Export invoices. RcptAmount and Clear are kept by the triggers below from
+-- the live receipt lines that settle the invoice.
+CREATE TABLE EXIVHD (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    IvNo TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    IvDate DATETIME NOT NULL,
+    FrCustomer INTEGER NOT NULL,
+    Reference TEXT COLLATE NOCASE,
+    Currency INTEGER,
+    ExRate NUMERIC NOT NULL DEFAULT 0,
+    Total NUMERIC NOT NULL DEFAULT 0,
+    RcptAmount NUMERIC NOT NULL DEFAULT 0,
+    Clear TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    DelFlag TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    BeginBalance TEXT COLLATE NOCASE NOT NULL DEFAULT 'N'
+)
+/
+-- Import documents. PaidAmount and Clear are kept by the triggers below.
+CREATE TABLE IMHD (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    ImNo TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    ImDate DATETIME NOT NULL,
+    FrVendor INTEGER NOT NULL,
+    ImportLotNo INTEGER,
+    Reference TEXT COLLATE NOCASE,
+    Currency INTEGER,
+    ExRate NUMERIC NOT NULL DEFAULT 0,
+    Total NUMERIC NOT NULL DEFAULT 0,
+    PaidAmount NUMERIC NOT NULL DEFAULT 0,
+    Clear TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    DelFlag TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    BeginBalance TEXT COLLATE NOCASE NOT NULL DEFAULT 'N'
+)
+/
+-- Service and sales orders (searched by the service-number search).
+CREATE TABLE SoHd (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    SoNo TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    SoDate DATETIME,
+    SoType TEXT COLLATE NOCASE NOT NULL DEFAULT 'S',
+    Customer INTEGER,
+    JobStatus INTEGER,
+    Remark TEXT COLLATE NOCASE,
+    Approved TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    ApproveUser TEXT COLLATE NOCASE,
+    ApproveDate DATETIME,
+    Total NUMERIC DEFAULT 0,
+    DelFlag TEXT COLLATE NOCASE NOT NULL DEFAULT 'N'
+)
+/
+CREATE TABLE SoShip (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    SoHd INTEGER NOT NULL,
+    ShipDate DATETIME,
+    Quantity NUMERIC DEFAULT 0
+)
+/
+CREATE TABLE WorkOrderHd (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    WorkOrderNo TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    WorkOrderDate DATETIME,
+    BomHd INTEGER,
+    Model INTEGER,
+    Product INTEGER,
+    ProductUnits INTEGER,
+    Customer INTEGER,
+    Warehouse INTEGER,
+    Quantity NUMERIC DEFAULT 0,
+    Approved TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Clear TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    DelFlag TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Remark TEXT COLLATE NOCASE
+)
+/
+-- Cheques paid and the clearing ("cutting") of paid cheques.
+CREATE TABLE PaidChq (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    ChqNo TEXT COLLATE NOCASE NOT NULL,
+    ChqDate DATETIME,
+    PaidNo TEXT COLLATE NOCASE NOT NULL,
+    TransactionCode TEXT COLLATE NOCASE NOT NULL,
+    Amount NUMERIC DEFAULT 0,
+    CompanyBank INTEGER
+)
+/
+CREATE TABLE PdChqDepositHd (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    DpNo TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    DpDate DATETIME,
+    CompanyBank INTEGER,
+    DelFlag TEXT COLLATE NOCASE NOT NULL DEFAULT 'N'
+)
+/
+CREATE TABLE PdChqDepositDt (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    PdChqDepositHd INTEGER NOT NULL REFERENCES PdChqDepositHd(Id),
+    PaidChq INTEGER NOT NULL REFERENCES PaidChq(Id)
+)
+/
+-- ---- deposits --------------------------------------------------------------
+
+-- Deposits received from foreign customers. RcPtAmount (settled so far, as
+-- the sum of the live receipt lines, negative) and Clear are kept by triggers.
+CREATE TABLE FrPreRcpt (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    PreNo TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    PreDate DATETIME NOT NULL,
+    FrCustomer INTEGER NOT NULL,
+    Remark TEXT COLLATE NOCASE,
+    TaxCode INTEGER,
+    PreAmount NUMERIC NOT NULL,
+    Currency INTEGER NOT NULL,
+    PreExchange NUMERIC,
+    PreBahtAmount NUMERIC,
+    PreCharge NUMERIC NOT NULL DEFAULT 0,
+    PreBankTotal NUMERIC,
+    CompanyBank INTEGER,
+    Delflag TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Printed TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Clear TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Transfer TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    RcPtAmount NUMERIC NOT NULL DEFAULT 0,
+    BeginBalance TEXT COLLATE NOCASE NOT NULL DEFAULT 'N'
+)
+/
+-- Deposits paid to foreign vendors; PaidAmount and Clear kept by triggers.
+CREATE TABLE FrPrePaid (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    PreNo TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    PreDate DATETIME NOT NULL,
+    FrVendor INTEGER NOT NULL,
+    Remark TEXT COLLATE NOCASE,
+    PreAmount NUMERIC NOT NULL,
+    Currency INTEGER NOT NULL,
+    PreExchange NUMERIC,
+    PreBahtAmount NUMERIC,
+    PreCharge NUMERIC NOT NULL DEFAULT 0,
+    CompanyBank INTEGER,
+    Delflag TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Printed TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Clear TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Transfer TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    PaidAmount NUMERIC NOT NULL DEFAULT 0,
+    BeginBalance TEXT COLLATE NOCASE NOT NULL DEFAULT 'N'
+)
+/
+-- ---- receipts and payments -------------------------------------------------
+
+CREATE TABLE FrRCHD (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    RcNo TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    RcDate DATETIME NOT NULL,
+    FrCustomer INTEGER NOT NULL,
+    Remark TEXT COLLATE NOCASE,
+    RcAmount NUMERIC NOT NULL DEFAULT 0,
+    Currency INTEGER NOT NULL,
+    RcExchange NUMERIC NOT NULL DEFAULT 0,
+    RcBahtAmount NUMERIC NOT NULL DEFAULT 0,
+    RcCharge NUMERIC NOT NULL DEFAULT 0,
+    RcBankTotal NUMERIC NOT NULL DEFAULT 0,
+    CompanyBank INTEGER,
+    Delflag TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Printed TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Clear TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Transfer TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Discount NUMERIC NOT NULL DEFAULT 0,
+    OverAmount NUMERIC NOT NULL DEFAULT 0
+)
+/
+-- RcDoctype: I = export invoice (EXIVHD), P = deposit received (FrPreRcpt).
+CREATE TABLE FrRcDt (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    RecNo INTEGER,
+    FrRcHD INTEGER NOT NULL REFERENCES FrRCHD(Id),
+    RcDoctype TEXT COLLATE NOCASE NOT NULL,
+    RcDocId INTEGER NOT NULL,
+    Description TEXT COLLATE NOCASE,
+    RcDocTotal NUMERIC NOT NULL DEFAULT 0,
+    RcDocAmount NUMERIC NOT NULL DEFAULT 0
+)
+/
+CREATE INDEX FrRcDt_Hd ON FrRcDt (FrRcHD)
+/
+CREATE INDEX FrRcDt_Doc ON FrRcDt (RcDocId, RcDoctype)
+/
+CREATE TABLE FrPDHD (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    PDNo TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    PDDate DATETIME NOT NULL,
+    FrVendor INTEGER NOT NULL,
+    Remark TEXT COLLATE NOCASE,
+    PDAmount NUMERIC NOT NULL DEFAULT 0,
+    Currency INTEGER NOT NULL,
+    PDExchange NUMERIC NOT NULL DEFAULT 0,
+    PDBahtAmount NUMERIC NOT NULL DEFAULT 0,
+    PDCharge NUMERIC NOT NULL DEFAULT 0,
+    PDBankTotal NUMERIC NOT NULL DEFAULT 0,
+    CompanyBank INTEGER,
+    Delflag TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Printed TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Clear TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Transfer TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Discount NUMERIC NOT NULL DEFAULT 0,
+    OverAmount NUMERIC NOT NULL DEFAULT 0
+)
+/
+-- PDDoctype: M = import document (IMHD), D = deposit paid (FrPrePaid).
+CREATE TABLE FrPDDT (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    RecNo INTEGER,
+    FrPDHD INTEGER NOT NULL REFERENCES FrPDHD(Id),
+    PDDoctype TEXT COLLATE NOCASE NOT NULL,
+    PDDocId INTEGER NOT NULL,
+    Description TEXT COLLATE NOCASE,
+    PDDocTotal NUMERIC NOT NULL DEFAULT 0,
+    PDDocAmount NUMERIC NOT NULL DEFAULT 0
+)
+/
+CREATE INDEX FrPDDT_Hd ON FrPDDT (FrPDHD)
+/
+CREATE INDEX FrPDDT_Doc ON FrPDDT (PDDocId, PDDoctype)
+/
+-- ---- foreign miscellaneous payments ----------------------------------------
+
+CREATE TABLE FrMiscPdHd (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    ImportLotNo INTEGER,
+    DelFlag TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    PdNo TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    PdDate DATETIME NOT NULL,
+    Department INTEGER,
+    Project INTEGER,
+    CashAmount NUMERIC NOT NULL DEFAULT 0,
+    ChqAmount NUMERIC NOT NULL DEFAULT 0,
+    BankAmount NUMERIC NOT NULL DEFAULT 0,
+    CompanyBank INTEGER,
+    Discount NUMERIC NOT NULL DEFAULT 0,
+    OverAmount NUMERIC NOT NULL DEFAULT 0,
+    Reference TEXT COLLATE NOCASE,
+    Remark TEXT COLLATE NOCASE,
+    Posted TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Total NUMERIC NOT NULL DEFAULT 0,
+    PrettyCash INTEGER,
+    Employee INTEGER,
+    Printed TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Transfer TEXT COLLATE NOCASE NOT NULL DEFAULT 'N',
+    Expense INTEGER,
+    ExpenseAmount NUMERIC NOT NULL DEFAULT 0,
+    OtherMemo TEXT COLLATE NOCASE,
+    SubType TEXT COLLATE NOCASE
+)
+/
+-- PdDocType: E = expense (Expense), T = withholding tax (WithHoldingTax).
+CREATE TABLE FrMiscPdDt (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    FrMiscPdHd INTEGER NOT NULL REFERENCES FrMiscPdHd(Id),
+    RecNo INTEGER,
+    PdDocType TEXT COLLATE NOCASE NOT NULL,
+    PdDocId INTEGER NOT NULL,
+    DocAmount NUMERIC NOT NULL DEFAULT 0,
+    PaidAmount NUMERIC NOT NULL DEFAULT 0,
+    PdDate DATETIME,
+    Department INTEGER,
+    CanUseTax TEXT COLLATE NOCASE DEFAULT 'N',
+    UseTax TEXT COLLATE NOCASE DEFAULT 'N',
+    TaxNo TEXT COLLATE NOCASE,
+    TaxDate DATETIME,
+    TaxPrintDate DATETIME,
+    TaxCode INTEGER,
+    TaxDesc TEXT COLLATE NOCASE,
+    Amount NUMERIC DEFAULT 0,
+    TaxAmount NUMERIC DEFAULT 0
+)
+/
+CREATE INDEX FrMiscPdDt_Hd ON FrMiscPdDt (FrMiscPdHd)
+/
+-- ---- withholding-tax certificates ------------------------------------------
+
+CREATE TABLE HoldingTAX (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    Code TEXT COLLATE NOCASE NOT NULL UNIQUE,
+    WHTAXDate DATETIME NOT NULL,
+    Name TEXT COLLATE NOCASE,
+    Address TEXT COLLATE NOCASE,
+    TaxNO VARCHAR(13) COLLATE NOCASE,
+    IDCard TEXT COLLATE NOCASE,
+    OName TEXT COLLATE NOCASE,
+    OAddress TEXT COLLATE NOCASE,
+    OTaxNO VARCHAR(13) COLLATE NOCASE,
+    OIDCard TEXT COLLATE NOCASE,
+    VName TEXT COLLATE NOCASE,
+    VAddress TEXT COLLATE NOCASE,
+    VTaxNO VARCHAR(13) COLLATE NOCASE,
+    VIDCard TEXT COLLATE NOCASE,
+    OrderId TEXT COLLATE NOCASE,
+    OrderValue1 TEXT COLLATE NOCASE,
+    OrderValue2 TEXT COLLATE NOCASE,
+    OrderValue3 TEXT COLLATE NOCASE,
+    OrderValue4 TEXT COLLATE NOCASE,
+    OrderValue5 TEXT COLLATE NOCASE,
+    OrderValue6 TEXT COLLATE NOCASE,
+    OrderValue7 TEXT COLLATE NOCASE,
+    Pay1 TEXT COLLATE NOCASE,
+    Pay2 TEXT COLLATE NOCASE,
+    Pay3 TEXT COLLATE NOCASE,
+    Pay4 TEXT COLLATE NOCASE,
+    PayDetail TEXT COLLATE NOCASE,
+    SocialSecurityAcc TEXT COLLATE NOCASE,
+    SocialSecurityId TEXT COLLATE NOCASE,
+    SocialSecurity NUMERIC,
+    SaveId TEXT COLLATE NOCASE,
+    SaveMoney NUMERIC,
+    Section40_1a DATETIME, Section40_1b NUMERIC, Section40_1c NUMERIC,
+    Section40_2a DATETIME, Section40_2b NUMERIC, Section40_2c NUMERIC,
+    Section40_3a DATETIME, Section40_3b NUMERIC, Section40_3c NUMERIC,
+    Section40_4aa DATETIME, Section40_4ab NUMERIC, Section40_4ac NUMERIC,
+    Section40_4b1aa TEXT COLLATE NOCASE, Section40_4b1ab DATETIME,
+    Section40_4b1ac NUMERIC, Section40_4b1ad NUMERIC,
+    Section40_4b1ba TEXT COLLATE NOCASE, Section40_4b1bb DATETIME,
+    Section40_4b1bc NUMERIC, Section40_4b1bd NUMERIC,
+    Section40_4b1ca TEXT COLLATE NOCASE, Section40_4b1cb DATETIME,
+    Section40_4b1cc NUMERIC, Section40_4b1cd NUMERIC,
+    Section40_4b1d TEXT COLLATE NOCASE, Section40_4b1da TEXT COLLATE NOCASE,
+    Section40_4b1db DATETIME, Section40_4b1dc NUMERIC, Section40_4b1dd NUMERIC,
+    Section40_4b2a DATETIME, Section40_4b2b NUMERIC, Section40_4b2c NUMERIC,
+    Section40_4b3a DATETIME, Section40_4b3b NUMERIC, Section40_4b3c NUMERIC,
+    TypeTax TEXT COLLATE NOCASE,
+    Section40_5a DATETIME, Section40_5b NUMERIC, Section40_5c NUMERIC,
+    Section40_6a TEXT COLLATE NOCASE, Section40_6b DATETIME,
+    Section40_6c NUMERIC, Section40_6d NUMERIC,
+    Section40_7a TEXT COLLATE NOCASE, Section40_7b DATETIME,
+    Section40_7c NUMERIC, Section40_7d NUMERIC,
+    Total NUMERIC,
+    HoldingTotal NUMERIC
+)
+/
+-- ---- report work tables ----------------------------------------------------
+
+-- Filled by the procedure SP_PrintSettlement before a receipt or payment
+-- form is printed: one row per settled document, in line order.
+CREATE TABLE RptSettlement (
+    Id INTEGER PRIMARY KEY AUTOINCREMENT,
+    DocCode TEXT COLLATE NOCASE NOT NULL,
+    DocNo TEXT COLLATE NOCASE NOT NULL,
+    DocYear INTEGER,
+    RecNo INTEGER,
+    SettledType TEXT COLLATE NOCASE,
+    SettledTypeName TEXT COLLATE NOCASE,
+    SettledNo TEXT COLLATE NOCASE,
+    SettledDate DATETIME,
+    OpenAmount NUMERIC,
+    SettledAmount NUMERIC,
+    BahtAmount NUMERIC
+)
+/
+CREATE INDEX RptSettlement_Doc ON RptSettlement (DocCode, DocNo)

@@ -1,0 +1,60 @@
+#include "LaunchForms.h"
+
+#include "Dm.h"
+#include "DmConfig.h"
+#include "FrForm.h"
+
+namespace startup {
+
+namespace {
+
+// Stands in for a document window that is not written yet: shows the menu
+// caption and the company the way every document window does.
+class PendingDocumentForm : public framework::TFrForm {
+public:
+    void FormShow() override
+    {
+        app::TDM::instance().CompanyConnection();
+        const app::TDMConfig &session = app::TDMConfig::instance();
+        setWindowTitle(session.MenuCaption);
+        setStatusText(0, session.CompanyNameThai);
+        TFrForm::FormShow();
+        AcNewExecute();
+    }
+};
+
+framework::TFrForm *pending()
+{
+    return new PendingDocumentForm;
+}
+
+} // namespace
+
+const std::vector<LaunchEntry> &launchTable()
+{
+    static const std::vector<LaunchEntry> table = {
+        {QStringLiteral("BEGIN_PRERCPT"), QStringLiteral("BR"), pending},
+        {QStringLiteral("FRPRERCPT"), QStringLiteral("R"), pending},
+        {QStringLiteral("FRRC"), QStringLiteral("R"), pending},
+        {QStringLiteral("BEGIN_PREPAID"), QStringLiteral("BP"), pending},
+        {QStringLiteral("FRPREPAID"), QStringLiteral("P"), pending},
+        {QStringLiteral("FRPD"), QStringLiteral("P"), pending},
+        // The payment window also takes BillDateLimit on, ManualNumbering off, PettyCashMode off.
+        {QStringLiteral("FRMISCPAID"), QStringLiteral("B"), pending},
+    };
+    return table;
+}
+
+framework::TFrForm *createLaunchForm(const QString &formCode)
+{
+    for (const LaunchEntry &entry : launchTable()) {
+        if (entry.formCode == formCode) {
+            framework::TFrForm *form = entry.create();
+            form->DocKind = entry.docKind;
+            return form;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace startup
