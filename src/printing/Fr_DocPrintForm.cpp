@@ -268,15 +268,17 @@ void TFrDocPrintForm::runForm(bool preview)
         app::TDM::instance().CompanyConnection().callProcedure(procedure, p);
     }
     const bool allowPrinting = QSystemForm->value("ShowPrintPreview").toString() == u"Y";
-    runTemplate(path, preview, allowPrinting, [this](Report &report) {
+    const bool ran = runTemplate(path, preview, allowPrinting, [this](Report &report) {
         report.setVariable("DocNo", DocNo.trimmed());
         report.setVariable("UserCode", app::TDMConfig::instance().UserCode.trimmed());
+        report.setVariable("DatabaseName", app::TDMConfig::instance().DatabaseName.trimmed());
     });
-    if (!preview && FormCount == 1 && isVisible())
+    // A form that could not be prepared leaves the dialog open.
+    if (ran && !preview && FormCount == 1 && isVisible())
         done(QDialog::Accepted);
 }
 
-void TFrDocPrintForm::runTemplate(const QString &path, bool preview, bool allowPrinting,
+bool TFrDocPrintForm::runTemplate(const QString &path, bool preview, bool allowPrinting,
                                   const std::function<void(Report &)> &setVariables)
 {
     PreparedReport prepared;
@@ -289,7 +291,7 @@ void TFrDocPrintForm::runTemplate(const QString &path, bool preview, bool allowP
         // A template fault: shown with its file and place; nothing is logged
         // or printed.
         app::Prompter::instance().message(e.message(), app::Prompter::Error);
-        return;
+        return false;
     }
     app::TDM &dm = app::TDM::instance();
     if (preview) {
@@ -301,6 +303,7 @@ void TFrDocPrintForm::runTemplate(const QString &path, bool preview, bool allowP
         ReportOutput::instance().print(prepared);
         dm.AddUserLog(app::LogPrinted, 0, DocNo);
     }
+    return true;
 }
 
 void TFrDocPrintForm::done(int result)

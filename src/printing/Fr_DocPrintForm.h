@@ -77,7 +77,8 @@ protected:
     void placeTopRight();
     // Loads, prepares and previews or prints a template with the variables
     // set by `setVariables`; template faults are shown, not thrown.
-    void runTemplate(const QString &path, bool preview, bool allowPrinting,
+    // Returns whether the pages went out.
+    bool runTemplate(const QString &path, bool preview, bool allowPrinting,
                      const std::function<void(Report &)> &setVariables);
 
     void showEvent(QShowEvent *event) override;

@@ -74,6 +74,7 @@ void TFrDocPrintFormGLAuto::runForm(bool preview)
         report.setVariable("DocNo", DocNo.trimmed());
         report.setVariable("DocYear", DocYear);
         report.setVariable("PrintCode", PrintCode.trimmed());
+        report.setVariable("DatabaseName", app::TDMConfig::instance().DatabaseName.trimmed());
     });
 }
 
