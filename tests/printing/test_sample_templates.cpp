@@ -45,7 +45,7 @@ private slots:
         m_env->company().runScript(QString::fromUtf8(script.readAll()));
         for (const char *code : {"FRRC", "FRPD"}) {
             data::Params p;
-            p.set("@No", code == u"FRRC" ? "RC26-0000001" : "PD26-0000001");
+            p.set("@No", QLatin1String(code) == u"FRRC" ? "RC26-0000001" : "PD26-0000001");
             p.set("@DocYear", 2026);
             p.set("@DocCode", code);
             p.declareOut("@NewDocNo");
