@@ -43,9 +43,9 @@ private slots:
         QFile script(FRTRADE_SOURCE_DIR "/tests/printing/sample_documents.sql");
         QVERIFY(script.open(QIODevice::ReadOnly));
         m_env->company().runScript(QString::fromUtf8(script.readAll()));
-        for (const QString &code : {"FRRC", "FRPD"}) {
+        for (const char *code : {"FRRC", "FRPD"}) {
             data::Params p;
-            p.set("@No", code == u"FRRC" ? "RC26-0000001" : "PD26-0000001");
+            p.set("@No", QLatin1String(code) == u"FRRC" ? "RC26-0000001" : "PD26-0000001");
             p.set("@DocYear", 2026);
             p.set("@DocCode", code);
             p.declareOut("@NewDocNo");
