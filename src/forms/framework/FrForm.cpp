@@ -282,7 +282,8 @@ bool TFrForm::isActionShortcut(QKeyEvent *event) const
 
 bool TFrForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!KeyPreview || !ownsWidget(watched))
+    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (!keyEvent || !KeyPreview || !ownsWidget(watched))
         return QMainWindow::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
     if (event->type() == QEvent::ShortcutOverride && isActionShortcut(key)) {
