@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QSet>
+#include <cmath>
 
 namespace printing {
 
@@ -275,6 +276,14 @@ ReportLayouter::PlacedBand ReportLayouter::render(const ReportBand &band)
             placed.height = std::max(placed.height, item.rect.bottom());
         placed.items.append(item);
     }
+    // Boxes that reach down to the band's bottom grow with a stretched band,
+    // so that the cells of a table row keep one height.
+    if (placed.height > band.height + 0.01) {
+        for (PageItem &item : placed.items)
+            if ((item.kind == PageItem::Text || item.kind == PageItem::Rect) &&
+                std::abs(item.rect.bottom() - band.height) < 0.01)
+                item.rect.setBottom(placed.height);
+    }
     return placed;
 }
 
@@ -312,7 +321,8 @@ PageItem ReportLayouter::renderObject(const ReportObject &object, const QString 
         item.frame = object.frame;
         if (object.stretch) {
             const qreal needed = textHeight(item.text, item.font, object.rect.width() - 2 * kTextPadding, item.flags);
-            item.rect.setHeight(std::max(object.rect.height(), needed + 0.5));
+            if (needed > object.rect.height() + 0.1)
+                item.rect.setHeight(needed + 0.5);
         }
         break;
     }

@@ -5,6 +5,9 @@
 #include "FrForm.h"
 #include "Fr_PreRCPT.h"
 
+#include <QLabel>
+#include <QVBoxLayout>
+
 namespace startup {
 
 namespace {
@@ -13,15 +16,32 @@ namespace {
 // caption and the company the way every document window does.
 class PendingDocumentForm : public framework::TFrForm {
 public:
+    PendingDocumentForm()
+    {
+        auto *layout = new QVBoxLayout(clientArea());
+        m_caption = new QLabel(clientArea());
+        m_caption->setObjectName(QStringLiteral("CaptionLabel"));
+        m_caption->setAlignment(Qt::AlignCenter);
+        QFont big = m_caption->font();
+        big.setPixelSize(22);
+        big.setBold(true);
+        m_caption->setFont(big);
+        layout->addWidget(m_caption);
+    }
+
     void FormShow() override
     {
         app::TDM::instance().CompanyConnection();
         const app::TDMConfig &session = app::TDMConfig::instance();
         setWindowTitle(session.MenuCaption);
+        m_caption->setText(session.MenuCaption);
         setStatusText(0, session.CompanyNameThai);
         TFrForm::FormShow();
         AcNewExecute();
     }
+
+private:
+    QLabel *m_caption;
 };
 
 framework::TFrForm *pending()

@@ -11,7 +11,12 @@ class TFrForm;
 namespace startup {
 
 // One launch form code: the document window it creates and the kind of
-// document written into it. create() also sets the window's own switches.
+// document written into it. create() also sets the window's own switches;
+// DocKind is written after create() and before the window is shown, so a
+// window reads it in FormShow, not in its constructor. A document window
+// takes its entry by replacing the stand-in, e.g.
+//   {"FRPRERCPT", "R", [] { return new TFrPreRCPT; }},
+//   {"FRMISCPAID", "B", [] { auto *w = new TFrMiscPaidImEx; w->BillDateLimit = true; ...; return w; }},
 struct LaunchEntry {
     QString formCode;
     QString docKind;

@@ -22,7 +22,9 @@ const char *const ApplicationTitle = "โปรแกรมต่างประ
 
 // With FRTRADE_PROMPTS=stderr every box, the error dialog and the opened
 // window are written to standard error instead of being shown (checks from
-// outside); FRTRADE_CLOSE_AFTER_SHOW=1 closes the window once it is shown.
+// outside); FRTRADE_CLOSE_AFTER_SHOW=1 closes the window once it is shown;
+// FRTRADE_SCREENSHOT=<file.png> saves pictures of the splash window
+// (<file>-splash.png) and of the document window once it is shown.
 bool promptsToStderr()
 {
     return qEnvironmentVariable("FRTRADE_PROMPTS") == QLatin1String("stderr");
@@ -47,6 +49,9 @@ int run(app::FrApplication &application, const QStringList &args)
     splash->show();
     splash->repaint();
     QApplication::processEvents();
+    const QString screenshot = qEnvironmentVariable("FRTRADE_SCREENSHOT");
+    if (!screenshot.isEmpty())
+        splash->grab().save(QString(screenshot).replace(QStringLiteral(".png"), QStringLiteral("-splash.png")));
 
     QApplication::setApplicationDisplayName(QString::fromUtf8(ApplicationTitle));
 
@@ -85,6 +90,10 @@ int run(app::FrApplication &application, const QStringList &args)
     form->show();
     if (promptsToStderr())
         reportWindow(*form);
+    if (!screenshot.isEmpty()) {
+        QApplication::processEvents();
+        form->grab().save(screenshot);
+    }
     if (qEnvironmentVariable("FRTRADE_CLOSE_AFTER_SHOW") == QLatin1String("1"))
         QTimer::singleShot(0, form, &QWidget::close);
     return application.exec();

@@ -45,6 +45,8 @@ int main(int argc, char *argv[])
 
         printing::Report report;
         report.loadFromFile(parser.value("template"));
+        // As the print dialogs do, templates may name the company database.
+        report.setVariable("DatabaseName", parser.value("database"));
         for (const QString &assignment : parser.values("var")) {
             const qsizetype eq = assignment.indexOf(u'=');
             if (eq <= 0) {

@@ -42,6 +42,9 @@ private slots:
         TestEnvironment env(o);
         QPointer<QWidget> splash = new TFormLogo;
         splash->show();
+        QCOMPARE(splash->size(), QSize(301, 166));
+        QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(!splash->testAttribute(Qt::WA_QuitOnClose)); // closing it does not end the program
         env.dm().setSplash(splash);
         QVERIFY(!env.dm().isCompanyConnectionOpen());
         env.dm().CompanyConnection();

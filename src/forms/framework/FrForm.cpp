@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -70,7 +71,10 @@ TFrForm::TFrForm(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    Panel2 = new QWidget(central);
+    auto *panel = new QFrame(central);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Raised);
+    Panel2 = panel;
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFixedHeight(42);
     auto *panelLayout = new QHBoxLayout(Panel2);
@@ -116,6 +120,8 @@ TFrForm::TFrForm(QWidget *parent)
     for (int i = 0; i < 2; ++i) {
         m_panels[i] = new QLabel(StatusBar1);
         m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        m_panels[i]->setFrameShape(QFrame::Panel);
+        m_panels[i]->setFrameShadow(QFrame::Sunken);
         StatusBar1->addWidget(m_panels[i], i == 0 ? 3 : 1);
     }
     setStatusBar(StatusBar1);
@@ -276,7 +282,8 @@ bool TFrForm::isActionShortcut(QKeyEvent *event) const
 
 bool TFrForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!KeyPreview || !ownsWidget(watched))
+    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (!keyEvent || !KeyPreview || !ownsWidget(watched))
         return QMainWindow::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
     if (event->type() == QEvent::ShortcutOverride && isActionShortcut(key)) {

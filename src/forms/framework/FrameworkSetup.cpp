@@ -8,6 +8,8 @@ namespace framework {
 
 void install()
 {
+    // Kept dialogs of an earlier company connection must not outlive it.
+    KeptDialogs::releaseAll();
     app::TDM::instance().setSimpleSearchOpener([](const app::SimpleSearchRequest &request, QVariantMap &chosenRow) {
         if (!openSimpleSearch(request.caption, request.codeField, request.descField, request.condition, request.table))
             return false;

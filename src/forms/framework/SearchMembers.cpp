@@ -535,7 +535,7 @@ TFrSearchWorkorder::TFrSearchWorkorder(QWidget *parent) : TFrSearch(parent)
         QStringLiteral("Left Join Product P On (P.Id = W.Product)"),
         QStringLiteral("Left Join ProductUnits U On (U.Id = W.ProductUnits)"),
         QStringLiteral("Left Join Customer C On (C.Id = W.Customer)"),
-        QStringLiteral("Left Join Warehouse H On (H.Id = W.Warehouse) /* Don't Move SQL Lines, Modified on Runtime */"),
+        QStringLiteral("Left Join Warehouse H On (H.Id = W.Warehouse) /* Dont Move SQL Lines, Modified on Runtime */"),
         QString(),
         QStringLiteral("Order By W.Id Desc")};
     DgSearch->setColumns({{QStringLiteral("WorkOrderNo"), QStringLiteral("เลขที่"), 90},
@@ -604,7 +604,7 @@ TFrSearchSoNoService::TFrSearchSoNoService(QWidget *parent) : TFrSearch(parent)
                     QStringLiteral("FROM SoHd H"),
                     QStringLiteral("INNER JOIN Customer C ON (C.Id = H.Customer)"),
                     QStringLiteral("LEFT JOIN misc m ON (m.Id = h.jobstatus)"),
-                    QStringLiteral("/* Don't Move SQL Lines, Modified on Runtime */"),
+                    QStringLiteral("/* Dont Move SQL Lines, Modified on Runtime */"),
                     QString(),
                     QStringLiteral("ORDER BY SoNo DESC")};
     DgSearch->setContextMenuPolicy(Qt::CustomContextMenu);
