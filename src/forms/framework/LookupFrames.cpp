@@ -19,7 +19,7 @@ namespace framework {
 namespace {
 data::DataSet *masterRow(const QString &name, const QString &sql, QObject *parent)
 {
-    auto *ds = new data::DataSet(data::Connection::byAlias(QStringLiteral("DMDATA")), sql, parent);
+    auto *ds = new data::DataSet(QStringLiteral("DMDATA"), sql, parent);
     ds->setObjectName(name);
     return ds;
 }
