@@ -50,6 +50,12 @@ inline void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QWidget *target = QApplication::focusWidget();
     if (!target)
         target = QApplication::activeModalWidget();
+    if (!target)
+        target = QApplication::activeWindow();
+    if (!target) {
+        QTest::qFail("no widget to take the key", __FILE__, __LINE__);
+        return;
+    }
     QTest::keyClick(target, Qt::Key(key), modifiers);
 }
 
