@@ -32,6 +32,18 @@ DataSet::DataSet(Connection &connection, const QString &selectSql, QObject *pare
 {
 }
 
+DataSet::DataSet(const QString &alias, const QString &selectSql, QObject *parent)
+    : QAbstractTableModel(parent), m_connection(nullptr), m_alias(alias), m_sql(selectSql)
+{
+}
+
+Connection &DataSet::connection() const
+{
+    if (!m_connection)
+        m_connection = &Connection::byAlias(m_alias);
+    return *m_connection;
+}
+
 void DataSet::setSql(const QString &sql)
 {
     close();
@@ -47,16 +59,16 @@ void DataSet::open()
     m_current = -1;
     m_open = false;
     try {
-        QSqlQuery q = m_connection->run(m_sql, m_params);
+        QSqlQuery q = connection().run(m_sql, m_params);
         const QSqlRecord rec = q.record();
         for (int i = 0; i < rec.count(); ++i)
             m_fields.append(rec.fieldName(i));
-        const QList<bool> dates = m_connection->dialect().dateColumns(q);
+        const QList<bool> dates = connection().dialect().dateColumns(q);
         while (q.next()) {
             Row r;
             r.values.resize(m_fields.size());
             for (int i = 0; i < m_fields.size(); ++i)
-                r.values[i] = m_connection->dialect().fromEngine(q.value(i), dates.value(i));
+                r.values[i] = connection().dialect().fromEngine(q.value(i), dates.value(i));
             r.original = r.values;
             m_rows.append(std::move(r));
         }
@@ -244,12 +256,12 @@ void DataSet::applyUpdates()
     // unique key does not collide with itself.
     for (const Row &r : std::as_const(m_rows))
         if (r.state == Deleted)
-            m_connection->execute(m_update.deleteSql, statementParams(r));
+            connection().execute(m_update.deleteSql, statementParams(r));
     for (const Row &r : std::as_const(m_rows)) {
         if (r.state == Modified)
-            m_connection->execute(m_update.modifySql, statementParams(r));
+            connection().execute(m_update.modifySql, statementParams(r));
         else if (r.state == Inserted)
-            m_connection->execute(m_update.insertSql, statementParams(r));
+            connection().execute(m_update.insertSql, statementParams(r));
     }
 }
 

@@ -36,8 +36,11 @@ public:
     enum RowState { Unchanged, Inserted, Modified, Deleted };
 
     DataSet(Connection &connection, const QString &selectSql, QObject *parent = nullptr);
+    // A set on the connection of that alias, looked up when the set is first
+    // used, so windows can build their sets before the connection opens.
+    DataSet(const QString &alias, const QString &selectSql, QObject *parent = nullptr);
 
-    Connection &connection() const { return *m_connection; }
+    Connection &connection() const;
     QString sql() const { return m_sql; }
     void setSql(const QString &sql);
     void setUpdateSql(const UpdateSql &u) { m_update = u; }
@@ -114,7 +117,8 @@ private:
     void rebuildVisible();
     Params statementParams(const Row &row) const;
 
-    Connection *m_connection;
+    mutable Connection *m_connection;
+    QString m_alias;
     QString m_sql;
     UpdateSql m_update;
     Params m_params;

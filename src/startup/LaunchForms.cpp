@@ -3,6 +3,7 @@
 #include "Dm.h"
 #include "DmConfig.h"
 #include "FrForm.h"
+#include "Fr_PreRCPT.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -48,16 +49,21 @@ framework::TFrForm *pending()
     return new PendingDocumentForm;
 }
 
+template <class Form> framework::TFrForm *create()
+{
+    return new Form;
+}
+
 } // namespace
 
 const std::vector<LaunchEntry> &launchTable()
 {
     static const std::vector<LaunchEntry> table = {
-        {QStringLiteral("BEGIN_PRERCPT"), QStringLiteral("BR"), pending},
-        {QStringLiteral("FRPRERCPT"), QStringLiteral("R"), pending},
+        {QStringLiteral("BEGIN_PRERCPT"), QStringLiteral("BR"), create<deposits::TFrBeginPreRCPT>},
+        {QStringLiteral("FRPRERCPT"), QStringLiteral("R"), create<deposits::TFrPreRCPT>},
         {QStringLiteral("FRRC"), QStringLiteral("R"), pending},
-        {QStringLiteral("BEGIN_PREPAID"), QStringLiteral("BP"), pending},
-        {QStringLiteral("FRPREPAID"), QStringLiteral("P"), pending},
+        {QStringLiteral("BEGIN_PREPAID"), QStringLiteral("BP"), create<deposits::TFrBeginPrePDPT>},
+        {QStringLiteral("FRPREPAID"), QStringLiteral("P"), create<deposits::TFrPrePDPT>},
         {QStringLiteral("FRPD"), QStringLiteral("P"), pending},
         // The payment window also takes BillDateLimit on, ManualNumbering off, PettyCashMode off.
         {QStringLiteral("FRMISCPAID"), QStringLiteral("B"), pending},

@@ -280,7 +280,7 @@ void TFrSearch::purgeCancelledRow()
 
 data::DataSet *makeScratchRecord(const QString &selectSql, QObject *parent)
 {
-    auto *ds = new data::DataSet(data::Connection::byAlias(QStringLiteral("DMDATA")), selectSql, parent);
+    auto *ds = new data::DataSet(QStringLiteral("DMDATA"), selectSql, parent);
     ds->setObjectName(QStringLiteral("QNull"));
     return ds;
 }
