@@ -121,13 +121,16 @@ int main(int argc, char **argv)
 
     // The replayed voucher lines point at the voucher header the replay
     // itself has just inserted, not at the captured one.
-    const QString voucherId = db.scalar("select Id from GLHd where GLFromDocNo = :N", [&] {
-                                    data::Params p;
-                                    p.set("N", captured);
-                                    return p;
-                                }()).toString();
+    const QString voucherId = db.scalar("select Id from GLHd where GLFromDocNo = :N",
+                                        [&] {
+                                            data::Params p;
+                                            p.set("N", captured);
+                                            return p;
+                                        }())
+                                  .toString();
     const QString linesOfCaptured = "INSERT INTO GLDt (GLHd, RecNo, GLAccount, AccountCode, AccountName, Description, "
-                                    "Debit, Credit, Department, Project) VALUES (" + voucherId + ",";
+                                    "Debit, Credit, Department, Project) VALUES (" +
+                                    voucherId + ",";
     const QString linesOfReplay = "INSERT INTO GLDt (GLHd, RecNo, GLAccount, AccountCode, AccountName, Description, "
                                   "Debit, Credit, Department, Project) VALUES ((SELECT max(Id) FROM GLHd),";
     qint64 directNs = 0;
