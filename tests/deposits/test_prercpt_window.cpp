@@ -52,6 +52,14 @@ class TestPreRcptWindow : public QObject {
         QTest::keyClick(w, Qt::Key_Return);
     }
 
+    // With FRTRADE_SCREENSHOT_DIR set, keeps a picture of the window.
+    static void screenshot(QWidget *w, const QString &name)
+    {
+        const QString dir = qEnvironmentVariable("FRTRADE_SCREENSHOT_DIR");
+        if (!dir.isEmpty())
+            w->grab().save(dir + "/" + name + ".png");
+    }
+
     static QLineEdit *codeEdit(TFaFrame *frame) { return qobject_cast<QLineEdit *>(frame->editor()); }
 
     static data::Connection &db() { return app::TDM::instance().CompanyConnection(); }
@@ -106,6 +114,7 @@ private slots:
         fill(*w, w->FaGetFrCustomer1, "FC001");
         QCOMPARE(w->RxDBCalcEdit3->number().toDouble(), 3512.35);
         QCOMPARE(w->RxDBCalcEdit5->number().toDouble(), 3500.0);
+        screenshot(w.get(), "prercpt-window");
 
         const QString number = saveWithF10(*w, printed);
         QVERIFY2(!number.isEmpty(), qPrintable(env.errors().join("|")));
@@ -248,6 +257,7 @@ private slots:
         QVERIFY(w->FaGetFrVendor1->isVisible());
         type(w->FaGetDocNo1->DocNo, "");
         fill(*w, w->FaGetFrVendor1, "FV001");
+        screenshot(w.get(), "begin-prepaid-window");
         const QString number = saveWithF10(*w, printed);
         QVERIFY2(!number.isEmpty(), qPrintable(env.errors().join("|")));
         QCOMPARE(stored("FrPrePaid", number, "FrVendor").toInt(), 1);

@@ -143,7 +143,7 @@ void TFrPreRCPT::buildControls(const QString &layoutKind)
     FaGetFrCustomer1->setVisible(received);
     GroupDetail->setVisible(layoutKind == QLatin1String("R"));
     GroupBank->setVisible(!layoutKind.startsWith(QLatin1Char('B')));
-    setClientSize(640, received ? 400 : 380);
+    fitToContents();
 
     connect(FaGetDocNo1, &TFaGetDocNo::DocNoExit, this, &TFrPreRCPT::FaGetDocNo1DocNoExit);
     connect(FaGetDocNo1->BtSearch, &QPushButton::clicked, this, &TFrPreRCPT::FaGetDocNo1BtSearchClick);
@@ -217,6 +217,17 @@ void TFrPreRCPT::applyKindLayout()
     GroupBank->setVisible(!k.broughtForward);
     LbBankTotal->setVisible(k.docKind == QLatin1String("R"));
     RxDBCalcEdit5->setVisible(k.docKind == QLatin1String("R"));
+    fitToContents();
+}
+
+void TFrPreRCPT::fitToContents()
+{
+    // The window is fixed in size; it takes the height its visible groups need.
+    clientArea()->layout()->activate();
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    adjustSize();
+    setClientSize(660, qMax(sizeHint().height(), minimumSizeHint().height()));
 }
 
 void TFrPreRCPT::setDocumentControlsEnabled(bool enabled)

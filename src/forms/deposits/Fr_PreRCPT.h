@@ -76,6 +76,7 @@ private:
     void buildControls(const QString &layoutKind);
     void bindControls();
     void applyKindLayout();
+    void fitToContents();
     // The code frames are editable only while a document is chosen.
     void setDocumentControlsEnabled(bool enabled);
     void setNumberEntryEnabled(bool enabled);
