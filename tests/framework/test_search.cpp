@@ -405,6 +405,109 @@ private slots:
         d.exec();
     }
 
+    void miscPaymentSearchKeepsItsOwnSort()
+    {
+        auto &c = env->company();
+        c.execute("insert into FrMiscPdHd (PdNo, PdDate, Total, Reference, Remark) values "
+                  "('MP-0001', '2026-01-05 00:00:00', 100, 'REF-B', 'b'), "
+                  "('MP-0002', '2026-01-04 00:00:00', 200, 'REF-A', 'a')");
+        TFrSearch::sharedSort() = SortState{};
+        TFrSearchFrMiscPdNo d;
+        whenModal([&](QDialog *) {
+            type(d.Code, "1");
+            press(Qt::Key_Return);
+            QCOMPARE(listed(d, "PdNo"), QStringList{"MP-0001"});
+            type(d.Code, "");
+            press(Qt::Key_Return);
+            // Ordered by date, then number descending.
+            QCOMPARE(listed(d, "PdNo"), (QStringList{"MP-0002", "MP-0001"}));
+            clickTitle(d.DgSearch, 4); // Reference: not sortable here
+            QCOMPARE(d.QSearch->SQL.last(), QString("Order By H.PdDate, H.PdNo Desc"));
+            clickTitle(d.DgSearch, 5); // Remark is sortable here
+            QCOMPARE(d.QSearch->SQL.last(), QString("Order By 7"));
+            QCOMPARE(listed(d, "PdNo"), (QStringList{"MP-0002", "MP-0001"}));
+            clickTitle(d.DgSearch, 5);
+            QCOMPARE(listed(d, "PdNo"), (QStringList{"MP-0001", "MP-0002"}));
+        });
+        d.exec();
+        QVERIFY(TFrSearch::sharedSort().LastSortField.isEmpty()); // its own pair of variables
+        QCOMPARE(d.ReturnField, QString("PdNo"));
+    }
+
+    void memberShowSteps_data()
+    {
+        QTest::addColumn<QString>("member");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("returnField");
+        QTest::addColumn<bool>("searchesOnShow");
+        QTest::newRow("project") << "project"
+                                 << "ค้นหา หน่วยงานโครงการ"
+                                 << "CODE" << true;
+        QTest::newRow("petty cash") << "prettycash"
+                                    << "ค้นหารหัสเงินสดย่อย"
+                                    << "CODE" << true;
+        QTest::newRow("employee") << "employee"
+                                  << "ค้นหารายชื่อพนักงาน"
+                                  << "CODE" << true;
+        QTest::newRow("company bank") << "bank"
+                                      << "ค้นหาธนาคารของกิจการ"
+                                      << "BankCode" << false;
+        QTest::newRow("export invoice") << "exiv"
+                                        << "Search Invoice No."
+                                        << "IvNO" << false;
+        QTest::newRow("import") << "im"
+                                << "ค้นหาใบนำเข้าสินค้าจากต่างประเทศ"
+                                << "ImNo" << false;
+        QTest::newRow("payment") << "pd"
+                                 << "ค้นหาข้อมูล"
+                                 << "PDNo" << false;
+        QTest::newRow("work order") << "wo"
+                                    << "ค้นหาสั่งผลิต"
+                                    << "WorkOrderNo" << false;
+        QTest::newRow("withholding tax") << "wht"
+                                         << "ค้นหาภาษีถูกหัก ณ ที่จ่าย"
+                                         << "Code" << false;
+        QTest::newRow("pre-payment") << "prepaid"
+                                     << "คันหาข้อมูล"
+                                     << "PreNo" << false;
+    }
+    void memberShowSteps()
+    {
+        QFETCH(QString, member);
+        QFETCH(QString, caption);
+        QFETCH(QString, returnField);
+        QFETCH(bool, searchesOnShow);
+        std::unique_ptr<TFrSearch> d;
+        if (member == "project")
+            d.reset(new TFrSearchProject);
+        else if (member == "prettycash")
+            d.reset(new TFrSearchPrettyCash);
+        else if (member == "employee")
+            d.reset(new TFrSearchEmployee);
+        else if (member == "bank")
+            d.reset(new TFrSearchCompanyBank);
+        else if (member == "exiv")
+            d.reset(new TFrSearchExIvNo);
+        else if (member == "im")
+            d.reset(new TFrSearchImNo);
+        else if (member == "pd")
+            d.reset(new TFrSearchFrPD);
+        else if (member == "wo")
+            d.reset(new TFrSearchWorkorder);
+        else if (member == "wht")
+            d.reset(new TFrSearchWHTAX);
+        else
+            d.reset(new TFrSearchFrPrePdPt);
+        whenModal([&](QDialog *) {
+            QCOMPARE(d->windowTitle(), caption);
+            QCOMPARE(d->ReturnField, returnField);
+            QCOMPARE(d->QSearch->isOpen(), searchesOnShow);
+            press(Qt::Key_Return);
+            QVERIFY(d->QSearch->isOpen());
+        });
+        d->exec();
+    }
+
     void keptDialogKeepsPresets()
     {
         TFrSearchFrPreRcpt &first = KeptDialogs::get<TFrSearchFrPreRcpt>();

@@ -283,14 +283,13 @@ void TFrSearchDeposit::FormShow()
 {
     TFrSearch::FormShow();
     ReturnField = QStringLiteral("PreNo");
-    auto *frame = static_cast<TFaIdLookupFrame *>(partyFrame());
-    prepareParty(QNull, QStringLiteral("Id"), PartyId, Code, frame->edit());
+    prepareParty(QNull, QStringLiteral("Id"), PartyId, Code, partyFrame()->edit());
 }
 
 void TFrSearchDeposit::BtSearchClick()
 {
     // A party code typed but not yet left counts as entered.
-    static_cast<TFaIdLookupFrame *>(partyFrame())->edit()->resolve();
+    partyFrame()->edit()->resolve();
     QString where = QStringLiteral("Where (Fr.PreNo Like :GetNo)");
     const qlonglong party = scratchId(QNull, QStringLiteral("Id"));
     if (party > 0) {
@@ -317,7 +316,7 @@ TFrSearchFrPreRcpt::TFrSearchFrPreRcpt(QWidget *parent)
     MainLayout->insertWidget(1, FaGetFrCustomer1);
 }
 
-QWidget *TFrSearchFrPreRcpt::partyFrame() const
+TFaIdLookupFrame *TFrSearchFrPreRcpt::partyFrame() const
 {
     return FaGetFrCustomer1;
 }
@@ -333,7 +332,7 @@ TFrSearchFrPrePdPt::TFrSearchFrPrePdPt(QWidget *parent)
     MainLayout->insertWidget(1, FaGetFrVendor1);
 }
 
-QWidget *TFrSearchFrPrePdPt::partyFrame() const
+TFaIdLookupFrame *TFrSearchFrPrePdPt::partyFrame() const
 {
     return FaGetFrVendor1;
 }
@@ -783,11 +782,6 @@ TFrSearchFrMiscPdNo::TFrSearchFrMiscPdNo(QWidget *parent) : TFrSearchMiscPdNo(pa
                           {QStringLiteral("Remark"), QStringLiteral("หมายเหตุ"), 150}});
 }
 
-void TFrSearchFrMiscPdNo::FormShow()
-{
-    TFrSearchMiscPdNo::FormShow();
-}
-
 // ---- withholding-tax certificates ---------------------------------------
 
 TFrSearchWHTAX::TFrSearchWHTAX(QWidget *parent) : TFrSearch(parent)
@@ -803,11 +797,6 @@ TFrSearchWHTAX::TFrSearchWHTAX(QWidget *parent) : TFrSearch(parent)
                           {QStringLiteral("VName"), QStringLiteral("ชื่อ"), 180},
                           {QStringLiteral("Total"), QStringLiteral("ยอดเงิน"), 80, money},
                           {QStringLiteral("HoldingTotal"), QStringLiteral("ภาษี"), 80, money}});
-}
-
-void TFrSearchWHTAX::FormShow()
-{
-    TFrSearch::FormShow();
 }
 
 void TFrSearchWHTAX::BtSearchClick()

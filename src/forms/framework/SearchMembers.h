@@ -11,6 +11,7 @@ class DataSet;
 
 namespace framework {
 
+class TFaIdLookupFrame;
 class TFaGetFrCustomer;
 class TFaGetFrVendor;
 class TFaGetCustomer;
@@ -101,7 +102,7 @@ public:
     void FormShow() override;
     void BtSearchClick() override;
     // The party frame bound to the scratch record.
-    virtual QWidget *partyFrame() const = 0;
+    virtual TFaIdLookupFrame *partyFrame() const = 0;
 
 protected:
     TFrSearchDeposit(const QString &table, const QString &partyTable, const QString &partyColumn, QWidget *parent);
@@ -115,7 +116,7 @@ class TFrSearchFrPreRcpt : public TFrSearchDeposit {
 public:
     explicit TFrSearchFrPreRcpt(QWidget *parent = nullptr);
     TFaGetFrCustomer *FaGetFrCustomer1;
-    QWidget *partyFrame() const override;
+    TFaIdLookupFrame *partyFrame() const override;
 };
 
 class TFrSearchFrPrePdPt : public TFrSearchDeposit {
@@ -123,7 +124,7 @@ class TFrSearchFrPrePdPt : public TFrSearchDeposit {
 public:
     explicit TFrSearchFrPrePdPt(QWidget *parent = nullptr);
     TFaGetFrVendor *FaGetFrVendor1;
-    QWidget *partyFrame() const override;
+    TFaIdLookupFrame *partyFrame() const override;
 };
 
 class TFrSearchExIvNo : public TFrSearch {
@@ -218,14 +219,12 @@ class TFrSearchFrMiscPdNo : public TFrSearchMiscPdNo {
     Q_OBJECT
 public:
     explicit TFrSearchFrMiscPdNo(QWidget *parent = nullptr);
-    void FormShow() override;
 };
 
 class TFrSearchWHTAX : public TFrSearch {
     Q_OBJECT
 public:
     explicit TFrSearchWHTAX(QWidget *parent = nullptr);
-    void FormShow() override;
     void BtSearchClick() override;
 };
 
