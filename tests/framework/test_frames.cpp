@@ -69,6 +69,44 @@ private slots:
         env.reset();
     }
 
+    void framesCanBeBuiltBeforeTheCompanyConnectionOpens()
+    {
+        // A document window builds its frames before its first showing opens
+        // the company connection.
+        env.reset();
+        testsupport::TestEnvironment::Options options;
+        options.openCompany = false;
+        env = std::make_unique<testsupport::TestEnvironment>(options);
+        QVERIFY(!data::Connection::isOpen("DMDATA"));
+        QWidget window;
+        try {
+            new TFaGetVendor(&window);
+            new TFaGetCustomer(&window);
+            new TFaGetProvince(&window);
+            new TFaGetSalesman(&window);
+            new TFaGetCurrency(&window);
+            new TFaGetDepartment(&window);
+            new TFaGetCompanyBank(&window);
+            new TFaGetProject(&window);
+            new TFaGetPrettyCash(&window);
+            new TFaGetEmployee(&window);
+            new TFaGetFrCustomer(&window);
+            new TFaGetFrVendor(&window);
+            new TFaGetExpense(&window);
+            new TFaGetImportLotNo(&window);
+            new TFaGetWorkOrder(&window);
+            new TFaGetRemark(&window);
+            new TFaGetDocNo(&window);
+            new TFaGetDate(&window);
+            new TFaGetTaxCode(&window);
+        } catch (const std::exception &e) {
+            QFAIL(e.what());
+        }
+        QCOMPARE(window.findChildren<TFaFrame *>().size(), 19);
+        for (TFaFrame *f : window.findChildren<TFaFrame *>())
+            QVERIFY2(!f->objectName().isEmpty(), qPrintable(f->metaObject()->className()));
+    }
+
     void idLookupResolvesCodesUnderItsFilter_data()
     {
         QTest::addColumn<QString>("typed");
@@ -131,7 +169,7 @@ private slots:
         host.enter(frame->Vendor(), "V001");
         QVERIFY(env->prompter().texts().isEmpty());
         QCOMPARE(host.record->value("Vendor").toInt(), 1);
-        QCOMPARE(frame->QVendor->value("TaxRate").toDouble(), 7.0);
+        QCOMPARE(frame->QVendor()->value("TaxRate").toDouble(), 7.0);
     }
 
     void customerAndSalesmanChecksNeedAnEmptiedFilter()

@@ -17,13 +17,6 @@
 namespace framework {
 
 namespace {
-data::DataSet *masterRow(const QString &name, const QString &sql, QObject *parent)
-{
-    auto *ds = new data::DataSet(QStringLiteral("DMDATA"), sql, parent);
-    ds->setObjectName(name);
-    return ds;
-}
-
 void readRow(data::DataSet *ds, const QString &code)
 {
     ds->close();
@@ -137,6 +130,15 @@ void TFaIdLookupFrame::frameExit()
     finishExit();
 }
 
+data::DataSet *TFaIdLookupFrame::masterRow(const QString &name, const QString &sql)
+{
+    if (!m_row) {
+        m_row = new data::DataSet(data::Connection::byAlias(QStringLiteral("DMDATA")), sql, this);
+        m_row->setObjectName(name);
+    }
+    return m_row;
+}
+
 void TFaIdLookupFrame::clearCode()
 {
     m_edit->clear();
@@ -151,12 +153,14 @@ TFaGetVendor::TFaGetVendor(QWidget *parent)
                         QStringLiteral("Blocked='N'"), false, QStringLiteral("BtVendor"),
                         QStringLiteral("ค้นหารหัสผู้ขาย")},
                        parent)
+{}
+
+data::DataSet *TFaGetVendor::QVendor()
 {
-    QVendor = masterRow(QStringLiteral("QVendor"),
-                        QStringLiteral("SELECT V.Blocked, V.HeadCode, V.Customer, V.TaxNumber, V.TaxCode, V.DueDays, "
-                                       "V.OpenAccount, V.CreditLimit, V.DirectVendor, T.Rate TaxRate FROM Vendor V "
-                                       "Inner Join Tax T On (T.Id = V.TaxCode) Where V.Code = :GetCode"),
-                        this);
+    return masterRow(QStringLiteral("QVendor"),
+                     QStringLiteral("SELECT V.Blocked, V.HeadCode, V.Customer, V.TaxNumber, V.TaxCode, V.DueDays, "
+                                    "V.OpenAccount, V.CreditLimit, V.DirectVendor, T.Rate TaxRate FROM Vendor V "
+                                    "Inner Join Tax T On (T.Id = V.TaxCode) Where V.Code = :GetCode"));
 }
 
 void TFaGetVendor::searchClick()
@@ -173,9 +177,9 @@ void TFaGetVendor::frameExit()
     const QString code = m_edit->text().trimmed();
     if (code.isEmpty())
         return;
-    readRow(QVendor, code);
-    if (!m_edit->K_Filter.trimmed().isEmpty() && !QVendor->isEmpty() &&
-        QVendor->value(QStringLiteral("Blocked")).toString() == QLatin1String("Y")) {
+    readRow(QVendor(), code);
+    if (!m_edit->K_Filter.trimmed().isEmpty() && !QVendor()->isEmpty() &&
+        QVendor()->value(QStringLiteral("Blocked")).toString() == QLatin1String("Y")) {
         app::Prompter::instance().message(QStringLiteral("ระงับการใช้งาน"));
         clearCode();
     }
@@ -187,8 +191,11 @@ TFaGetCustomer::TFaGetCustomer(QWidget *parent)
                         QStringLiteral("Name"), QStringLiteral("Blocked='N'"), false,
                         QStringLiteral("BtSearchCustomer"), QStringLiteral("ค้นหารหัสลูกค้า")},
                        parent)
+{}
+
+data::DataSet *TFaGetCustomer::QCustomer()
 {
-    QCustomer = masterRow(
+    return masterRow(
         QStringLiteral("QCustomer"),
         QStringLiteral("SELECT C.Id, C.Code, C.HeadCode, C.Vendor, C.TaxNumber, C.TaxCode, C.Address1, C.Address2, "
                        "C.Address3, C.Province, C.ZipCode, C.PhoneNo, C.FaxNo, C.OpenAccount, C.DueDays, "
@@ -196,8 +203,7 @@ TFaGetCustomer::TFaGetCustomer(QWidget *parent)
                        "C.Blocked, C.Salesman, S.Code SalesCode, T.Id TaxId, T.Code TaxCodeText, T.Rate TaxRate, "
                        "S.Department, C.DiscName1, C.DiscName2, C.DiscName3, C.DiscRate1, C.DiscRate2, C.DiscRate3 "
                        "FROM Customer C Left Join Salesman S On (S.Id = C.Salesman) Left Join Tax T On "
-                       "(T.Id = C.TaxCode) Where C.Code = :GetCode"),
-        this);
+                       "(T.Id = C.TaxCode) Where C.Code = :GetCode"));
 }
 
 void TFaGetCustomer::frameEnter()
@@ -220,9 +226,9 @@ void TFaGetCustomer::frameExit()
     const QString code = m_edit->text().trimmed();
     if (code.isEmpty())
         return;
-    readRow(QCustomer, code);
-    if (!QCustomer->isEmpty() && m_edit->K_Filter.trimmed().isEmpty() &&
-        QCustomer->value(QStringLiteral("Blocked")).toString() == QLatin1String("Y")) {
+    readRow(QCustomer(), code);
+    if (!QCustomer()->isEmpty() && m_edit->K_Filter.trimmed().isEmpty() &&
+        QCustomer()->value(QStringLiteral("Blocked")).toString() == QLatin1String("Y")) {
         app::Prompter::instance().message(QStringLiteral("รหัสลูกค้าถูกระงับการใช้งาน !"));
         LbDescription->setText(QString());
         clearCode();
@@ -241,11 +247,14 @@ TFaGetSalesman::TFaGetSalesman(QWidget *parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setStyleSheet(QStringLiteral("color: red"));
     static_cast<QHBoxLayout *>(layout())->insertWidget(1, Label2);
-    QSalesman = masterRow(QStringLiteral("QSalesman"),
-                          QStringLiteral("select id,code,name,surname,department,status,startdate,stopdate, "
-                                         "address1,address2,address3,province,zipcode,phoneno,faxno, email from "
-                                         "salesman where code=:getcode"),
-                          this);
+}
+
+data::DataSet *TFaGetSalesman::QSalesman()
+{
+    return masterRow(QStringLiteral("QSalesman"),
+                     QStringLiteral("select id,code,name,surname,department,status,startdate,stopdate, "
+                                    "address1,address2,address3,province,zipcode,phoneno,faxno, email from "
+                                    "salesman where code=:getcode"));
 }
 
 void TFaGetSalesman::searchClick()
@@ -261,9 +270,9 @@ void TFaGetSalesman::frameExit()
     const QString code = m_edit->text().trimmed();
     if (code.isEmpty())
         return;
-    readRow(QSalesman, code);
-    if (!QSalesman->isEmpty() && m_edit->K_Filter.trimmed().isEmpty() &&
-        QSalesman->value(QStringLiteral("Status")).toString() == QLatin1String("N")) {
+    readRow(QSalesman(), code);
+    if (!QSalesman()->isEmpty() && m_edit->K_Filter.trimmed().isEmpty() &&
+        QSalesman()->value(QStringLiteral("Status")).toString() == QLatin1String("N")) {
         app::Prompter::instance().message(QStringLiteral("พนักงานขาย ถูกระงับไปแล้ว  !"));
         LbDescription->setText(QString());
         clearCode();
@@ -382,11 +391,17 @@ TFaGetPrettyCash::TFaGetPrettyCash(QWidget *parent)
                         QStringLiteral("Description"), QString(), false, QStringLiteral("BtSearch"),
                         QStringLiteral("ค้นหารหัสเงินสดย่อย")},
                        parent)
+{}
+
+data::DataSet *TFaGetPrettyCash::QData()
 {
-    QData = masterRow(QStringLiteral("QData"),
-                      QStringLiteral("Select Id,Code,Description From PrettyCash Where Code = :GetCode"), this);
-    QData->setParam(QStringLiteral("GetCode"), QString());
-    QData->open();
+    if (!m_row) {
+        masterRow(QStringLiteral("QData"),
+                  QStringLiteral("Select Id,Code,Description From PrettyCash Where Code = :GetCode"));
+        m_row->setParam(QStringLiteral("GetCode"), QString());
+        m_row->open();
+    }
+    return m_row;
 }
 
 void TFaGetPrettyCash::searchClick()
@@ -398,12 +413,12 @@ void TFaGetPrettyCash::searchClick()
 
 void TFaGetPrettyCash::frameExit()
 {
-    if (!QData->isOpen())
+    if (!QData()->isOpen())
         return;
     finishExit();
     if (m_edit->K_AllowNull || !m_edit->text().trimmed().isEmpty()) {
-        readRow(QData, m_edit->text());
-        if (QData->isEmpty())
+        readRow(QData(), m_edit->text());
+        if (QData()->isEmpty())
             clearCode();
     }
 }
@@ -457,12 +472,14 @@ TFaGetFrVendor::TFaGetFrVendor(QWidget *parent)
                         QStringLiteral("Name"), QString(), false, QStringLiteral("BtSearch"),
                         QStringLiteral("ค้นหารหัสเจ้าหนี้ต่างประเทศ")},
                        parent)
+{}
+
+data::DataSet *TFaGetFrVendor::QVendor()
 {
-    QVendor = masterRow(QStringLiteral("QVendor"),
-                        QStringLiteral("SELECT V.Code,V.Currency,V.DueDays,V.OpenAccount, V.CreditLimit,G.TaxCode,"
-                                       "T.Rate TaxRate FROM FrVendor V Inner Join VendorGroup G On "
-                                       "G.Id=V.VendorGroup Inner Join Tax T On T.Id=G.TaxCode Where V.Code = :GetCode"),
-                        this);
+    return masterRow(QStringLiteral("QVendor"),
+                     QStringLiteral("SELECT V.Code,V.Currency,V.DueDays,V.OpenAccount, V.CreditLimit,G.TaxCode,"
+                                    "T.Rate TaxRate FROM FrVendor V Inner Join VendorGroup G On "
+                                    "G.Id=V.VendorGroup Inner Join Tax T On T.Id=G.TaxCode Where V.Code = :GetCode"));
 }
 
 void TFaGetFrVendor::searchClick()
@@ -477,7 +494,7 @@ void TFaGetFrVendor::frameExit()
     finishExit();
     const QString code = m_edit->text().trimmed();
     if (!code.isEmpty())
-        readRow(QVendor, code);
+        readRow(QVendor(), code);
 }
 
 TFaGetExpense::TFaGetExpense(QWidget *parent)

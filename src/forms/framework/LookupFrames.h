@@ -74,14 +74,19 @@ protected:
     void frameExit() override;
     // Clears the edit and the bound id (refused rows).
     void clearCode();
+    // The frame's master-row query, created on first use.
+    data::DataSet *masterRow(const QString &name, const QString &sql);
     TKIdLookup *m_edit;
+    data::DataSet *m_row = nullptr;
 };
 
 class TFaGetVendor : public TFaIdLookupFrame {
     Q_OBJECT
 public:
     explicit TFaGetVendor(QWidget *parent = nullptr);
-    data::DataSet *QVendor; // the vendor row of the code typed, for the owner
+    // The vendor row of the code typed, for the owner (created on first use,
+    // so that a frame can be built before the company connection opens).
+    data::DataSet *QVendor();
     TKIdLookup *Vendor() const { return m_edit; }
 
 protected:
@@ -93,7 +98,7 @@ class TFaGetCustomer : public TFaIdLookupFrame {
     Q_OBJECT
 public:
     explicit TFaGetCustomer(QWidget *parent = nullptr);
-    data::DataSet *QCustomer;
+    data::DataSet *QCustomer();
     TKIdLookup *Customer() const { return m_edit; }
 
 protected:
@@ -115,7 +120,7 @@ class TFaGetSalesman : public TFaIdLookupFrame {
     Q_OBJECT
 public:
     explicit TFaGetSalesman(QWidget *parent = nullptr);
-    data::DataSet *QSalesman;
+    data::DataSet *QSalesman();
     QLabel *Label2; // the "*" mark
 
 protected:
@@ -164,7 +169,7 @@ class TFaGetPrettyCash : public TFaIdLookupFrame {
     Q_OBJECT
 public:
     explicit TFaGetPrettyCash(QWidget *parent = nullptr);
-    data::DataSet *QData;
+    data::DataSet *QData();
 
 protected:
     void searchClick() override;
@@ -194,7 +199,7 @@ class TFaGetFrVendor : public TFaIdLookupFrame {
     Q_OBJECT
 public:
     explicit TFaGetFrVendor(QWidget *parent = nullptr);
-    data::DataSet *QVendor;
+    data::DataSet *QVendor();
 
 protected:
     void searchClick() override;
