@@ -5,14 +5,17 @@
 #include "DmConfig.h"
 #include "ErrorHandler.h"
 #include "FrSearch.h"
+#include "Fr_DocPrintForm.h"
+#include "Fr_DocPrintFormGLAuto.h"
 #include "Fr_PreRCPT.h"
 #include "LookupFrames.h"
+#include "ModalDialogs.h"
+#include "SearchMembers.h"
 #include "TestEnvironment.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 using namespace deposits;
@@ -170,21 +173,12 @@ private slots:
         QLineEdit *customer = codeEdit(w->FaGetFrCustomer1);
         customer->setFocus();
         QString seen;
-        QTimer poll;
-        poll.setInterval(20);
-        connect(&poll, &QTimer::timeout, [&] {
-            auto *dialog = qobject_cast<TFrSearch *>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible() || QApplication::activeWindow() != dialog)
-                return;
-            poll.stop();
+        testsupport::whenShown<TFrSearchFrCustomer>([&](TFrSearchFrCustomer *dialog) {
             seen = dialog->metaObject()->className();
             QTest::keyClicks(dialog->Code, "rhein");                      // the customer search looks by name
             QTest::keyClick(dialog->Code, Qt::Key_Return);                // search
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // choose
-            if (dialog->isVisible())
-                dialog->reject(); // nothing found: let the test fail, not hang
         });
-        poll.start();
         QTest::keyClick(customer, Qt::Key_F5);
         QVERIFY2(seen.contains("FrCustomer"), qPrintable(seen));
         QCOMPARE(customer->text(), QString("FC002"));
@@ -194,6 +188,39 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QTest::keyClick(customer, Qt::Key_Return);
         QCOMPARE(w->document()->QPRE().value("FrCustomer").toInt(), 2);
+    }
+
+    void saveShowsThePrintDialogThenTheVoucherDialog()
+    {
+        testsupport::TestEnvironment env(1, 101);
+        env.installTemplates();
+        auto w = std::make_unique<TFrPreRCPT>();
+        w->DocKind = "R";
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        type(w->FaGetDocNo1->DocNo, "");
+        fill(*w, w->FaGetFrCustomer1, "FC001");
+
+        QString printedNo, printCode;
+        int listed = -1;
+        bool voucherShown = false;
+        testsupport::whenShown<printing::TFrDocPrintForm>([&](printing::TFrDocPrintForm *d) {
+            printedNo = d->DocNo;
+            printCode = d->PrintCode;
+            listed = d->QSystemForm->recordCount();
+            testsupport::whenShown<printing::TFrDocPrintFormGLAuto>([&](printing::TFrDocPrintFormGLAuto *v) {
+                voucherShown = true;
+                v->BExit->click();
+            });
+            d->BExit->click();
+        });
+        QTest::keyClick(w.get(), Qt::Key_F10);
+        QVERIFY2(env.errors().isEmpty(), qPrintable(env.errors().join("|")));
+        QVERIFY(!printedNo.trimmed().isEmpty());
+        QCOMPARE(stored("FrPreRcpt", printedNo, "FrCustomer").toInt(), 1);
+        QCOMPARE(printCode, QString("FRPRERCPT"));
+        QVERIFY(listed > 0);   // the forms of the print code come from SystemForm
+        QVERIFY(voucherShown); // AutoGenGL is "Y"
     }
 
     void numberOfAnotherKindIsRefused_data()

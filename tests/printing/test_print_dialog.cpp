@@ -4,6 +4,7 @@
 #include "DmConfig.h"
 #include "Fr_DocPrintForm.h"
 #include "Fr_DocPrintFormGLAuto.h"
+#include "ModalDialogs.h"
 #include "ReportError.h"
 #include "ReportOutput.h"
 #include "TestEnvironment.h"
@@ -24,29 +25,6 @@ const char *kFormTemplate = R"(<report title="form"><band type="title" height="8
 <text x="0" y="0" width="150" height="6">Form [DocNo] by [UserCode]</text></band></report>)";
 const char *kVoucherTemplate = R"(<report title="voucher"><band type="title" height="8">
 <text x="0" y="0" width="150" height="6">Voucher [DocNo] [DocYear] [PrintCode]</text></band></report>)";
-
-// Acts on the next dialog of exactly class T once it is shown modally.
-template <class T> void whenShown(std::function<void(T *)> act)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(5);
-    auto started = std::make_shared<QElapsedTimer>();
-    started->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, act, started] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->metaObject() == &T::staticMetaObject && modal->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            act(static_cast<T *>(modal));
-        } else if (started->elapsed() > 10000) {
-            timer->stop();
-            timer->deleteLater();
-            if (modal)
-                modal->close(); // the expected dialog never came
-        }
-    });
-    timer->start();
-}
 
 } // namespace
 
@@ -116,14 +94,14 @@ private slots:
         TFrDocPrintForm form;
         int rows = -1, formCount = -1;
         QString first, title;
-        whenShown<TFrDocPrintForm>([&](TFrDocPrintForm *d) {
+        testsupport::whenShown<TFrDocPrintForm>([&](TFrDocPrintForm *d) {
             rows = d->SystemFormList->model()->rowCount();
             formCount = d->FormCount;
             first = d->SystemFormList->currentIndex().data().toString();
             title = d->SystemFormList->model()
                         ->headerData(d->SystemFormList->currentIndex().column(), Qt::Horizontal)
                         .toString();
-            whenShown<TFrDocPrintFormGLAuto>([](TFrDocPrintFormGLAuto *v) { v->BExit->click(); });
+            testsupport::whenShown<TFrDocPrintFormGLAuto>([](TFrDocPrintFormGLAuto *v) { v->BExit->click(); });
             d->BExit->click();
         });
         form.run("PR26-0000001", 2026, "FRPRERCPT");
@@ -145,7 +123,7 @@ private slots:
         app::TDMConfig::instance().ThaiPrompts = false;
         setAutoGenGL("N");
         TFrDocPrintForm form;
-        whenShown<TFrDocPrintForm>([](TFrDocPrintForm *d) { d->BExit->click(); });
+        testsupport::whenShown<TFrDocPrintForm>([](TFrDocPrintForm *d) { d->BExit->click(); });
         form.run("PR26-0000001", 2026, "FRPRERCPT");
         QCOMPARE(form.windowTitle(), QStringLiteral("Print Document"));
         QCOMPARE(form.BDisplay->text(), QStringLiteral("Preview"));
@@ -157,8 +135,8 @@ private slots:
         addForm("PREPAID", 1, "Deposit paid", "FRPREPAID.frf", "Y");
         TFrDocPrintForm form;
         bool voucherShown = false;
-        whenShown<TFrDocPrintForm>([&](TFrDocPrintForm *d) {
-            whenShown<TFrDocPrintFormGLAuto>([&](TFrDocPrintFormGLAuto *v) {
+        testsupport::whenShown<TFrDocPrintForm>([&](TFrDocPrintForm *d) {
+            testsupport::whenShown<TFrDocPrintFormGLAuto>([&](TFrDocPrintFormGLAuto *v) {
                 voucherShown = true;
                 v->BPrint->click();
                 v->BDisplay->click();
@@ -185,7 +163,7 @@ private slots:
         addForm("FRPRERCPT", 2, "Second copy", "FRPRERCPT.frf", "N");
         TFrDocPrintForm form;
         bool stillOpen = false;
-        whenShown<TFrDocPrintForm>([&](TFrDocPrintForm *d) {
+        testsupport::whenShown<TFrDocPrintForm>([&](TFrDocPrintForm *d) {
             d->BPrint->click();
             stillOpen = d->isVisible();
             d->SystemFormList->setCurrentIndex(d->SystemFormList->model()->index(1, 2));
@@ -204,7 +182,7 @@ private slots:
     {
         TFrDocPrintForm form;
         QString voucherCaption;
-        whenShown<TFrDocPrintFormGLAuto>([&](TFrDocPrintFormGLAuto *v) {
+        testsupport::whenShown<TFrDocPrintFormGLAuto>([&](TFrDocPrintFormGLAuto *v) {
             voucherCaption = v->LbCaption->text();
             QVERIFY(!v->SystemFormList->isVisible());
             v->BExit->click();
@@ -234,7 +212,7 @@ private slots:
         if (!templateText.isEmpty())
             writeTemplate("FRPREPAID.frf", templateText.toUtf8().constData());
         TFrDocPrintForm form;
-        whenShown<TFrDocPrintForm>([](TFrDocPrintForm *d) {
+        testsupport::whenShown<TFrDocPrintForm>([](TFrDocPrintForm *d) {
             d->BPrint->click();
             d->BDisplay->click();
             d->BExit->click();
@@ -268,7 +246,7 @@ private slots:
     {
         setAutoGenGL("N");
         TFrDocPrintForm form;
-        whenShown<TFrDocPrintForm>([](TFrDocPrintForm *d) {
+        testsupport::whenShown<TFrDocPrintForm>([](TFrDocPrintForm *d) {
             QTest::keyClick(d->SystemFormList, Qt::Key_F11);
             d->MIShowFrfName->trigger();
             QTest::keyClick(d, Qt::Key_Escape);
@@ -282,7 +260,8 @@ private slots:
     {
         setAutoGenGL("N");
         TFrDocPrintForm form;
-        whenShown<TFrDocPrintForm>([](TFrDocPrintForm *d) { QTest::keyClick(d->SystemFormList, Qt::Key_Return); });
+        testsupport::whenShown<TFrDocPrintForm>(
+            [](TFrDocPrintForm *d) { QTest::keyClick(d->SystemFormList, Qt::Key_Return); });
         form.run("PP26-0000001", 2026, "FRPREPAID");
         QCOMPARE(m_output->printed.size(), 1);
         QVERIFY(!form.isVisible());
@@ -292,7 +271,7 @@ private slots:
     {
         QFile::remove(m_env->filePath("Form_GLAuto.frf"));
         TFrDocPrintFormGLAuto voucher;
-        whenShown<TFrDocPrintFormGLAuto>([](TFrDocPrintFormGLAuto *v) {
+        testsupport::whenShown<TFrDocPrintFormGLAuto>([](TFrDocPrintFormGLAuto *v) {
             v->BPrint->click();
             v->BExit->click();
         });
@@ -318,7 +297,7 @@ private slots:
                                  " values (1, 900, 'I', 1, 1000, 200), (2, 900, 'I', 2, 2500, 100)");
         const int lines = 2;
         TFrDocPrintForm form;
-        whenShown<TFrDocPrintForm>([](TFrDocPrintForm *d) { d->BPrint->click(); });
+        testsupport::whenShown<TFrDocPrintForm>([](TFrDocPrintForm *d) { d->BPrint->click(); });
         form.run(rcNo, 2026, "FRRC");
         QCOMPARE(m_output->printed.size(), 1);
         QCOMPARE(m_output->printed[0].texts(), QStringList{QStringLiteral("rows %1").arg(lines)});
