@@ -286,6 +286,20 @@ private slots:
         d.exec();
     }
 
+    void customerSearchInEnglish()
+    {
+        env->signOn(4, 101);
+        TF_SearchCustomer d;
+        whenModal([&](QDialog *) {
+            QCOMPARE(d.ListData->titles().mid(0, 5),
+                     (QStringList{"Thai Name", "Code", "Sales", "Address", "Eng Name"}));
+            auto *attributes = static_cast<DbGrid *>(d.FaSelectCustomerAttr1->Grid);
+            QCOMPARE(attributes->titles(), (QStringList{"Customer Attribute", "From Code", "To Code"}));
+            QCOMPARE(d.BtSearch->text(), QString("Search"));
+        });
+        d.exec();
+    }
+
     void customerSearchRemembersName()
     {
         TF_SearchCustomer d;

@@ -241,6 +241,16 @@ void TFaSelectAttr::reopen()
         Grid->setCurrentIndex(Grid->model()->index(0, beginColumn));
 }
 
+void TFaSelectAttr::setTitles(const QString &attribute, const QString &begin, const QString &end)
+{
+    auto *grid = static_cast<DbGrid *>(Grid);
+    QList<GridColumn> columns = grid->columnsProxy()->columns();
+    const QStringList titles = {attribute, begin, end};
+    for (int i = 0; i < columns.size() && i < titles.size(); ++i)
+        columns[i].title = titles[i];
+    grid->setColumns(columns);
+}
+
 void TFaSelectAttr::updateGroupCodes(int row)
 {
     const QString group = QAttrGroup->value(row, QStringLiteral("Code")).toString().trimmed();

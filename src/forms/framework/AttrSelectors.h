@@ -72,6 +72,8 @@ public:
 
     // Reopens the list of groups (the owner does it on show).
     void reopen();
+    // The titles of the attribute, begin and end columns.
+    void setTitles(const QString &attribute, const QString &begin, const QString &end);
     // Groups whose begin or end code is not blank, trimmed.
     QList<AttrRange> ranges() const;
     // Opens the attribute-code search for the current row's group and writes

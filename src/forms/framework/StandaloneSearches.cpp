@@ -320,6 +320,8 @@ void TF_SearchCustomer::prepareShow()
                                     QStringLiteral("Phone"), QStringLiteral("Fax")};
         for (int i = 0; i < labels.size(); ++i)
             m_labels[i]->setText(labels[i]);
+        FaSelectCustomerAttr1->setTitles(QStringLiteral("Customer Attribute"), QStringLiteral("From Code"),
+                                         QStringLiteral("To Code"));
         FaGetSalesman1->Label1->setText(QStringLiteral("SalesPerson"));
         FaGetProvince1->Label1->setText(QStringLiteral("Province"));
         BtSearch->setText(QStringLiteral("Search"));
