@@ -17,7 +17,10 @@ QHash<QString, Connection *> &registry()
     return connections;
 }
 
-QString key(const QString &alias) { return alias.trimmed().toUpper(); }
+QString key(const QString &alias)
+{
+    return alias.trimmed().toUpper();
+}
 
 QString engineText(const QSqlError &e)
 {
@@ -46,6 +49,21 @@ QString toPositional(const QString &sql, QStringList *names)
         if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
             quote = c;
             out += c;
+            continue;
+        }
+        // Comments pass through untouched: a quote or colon in them is prose.
+        if (c == QLatin1Char('/') && i + 1 < sql.size() && sql[i + 1] == QLatin1Char('*')) {
+            const int end = sql.indexOf(QLatin1String("*/"), i + 2);
+            const int stop = end < 0 ? int(sql.size()) : end + 2;
+            out += QStringView(sql).mid(i, stop - i);
+            i = stop - 1;
+            continue;
+        }
+        if (c == QLatin1Char('-') && i + 1 < sql.size() && sql[i + 1] == QLatin1Char('-')) {
+            const int end = sql.indexOf(QLatin1Char('\n'), i);
+            const int stop = end < 0 ? int(sql.size()) : end;
+            out += QStringView(sql).mid(i, stop - i);
+            i = stop - 1;
             continue;
         }
         if (c == QLatin1Char(':')) {
@@ -128,8 +146,8 @@ void Connection::openDatabase()
     if (!m_settings.attachConfigFile.isEmpty()) {
         const QFileInfo cfg(m_settings.attachConfigFile);
         if (!cfg.exists())
-            throw DbError(QStringLiteral("ไม่พบแฟ้มฐานข้อมูล %1 (database file not found)")
-                              .arg(m_settings.attachConfigFile));
+            throw DbError(
+                QStringLiteral("ไม่พบแฟ้มฐานข้อมูล %1 (database file not found)").arg(m_settings.attachConfigFile));
         Params p;
         p.set(QStringLiteral("File"), cfg.absoluteFilePath());
         run(QStringLiteral("ATTACH DATABASE :File AS QLM_CONFIG"), p);
@@ -154,7 +172,10 @@ Connection &Connection::byAlias(const QString &alias)
     return *c;
 }
 
-bool Connection::isOpen(const QString &alias) { return registry().contains(key(alias)); }
+bool Connection::isOpen(const QString &alias)
+{
+    return registry().contains(key(alias));
+}
 
 void Connection::close(const QString &alias)
 {
@@ -168,7 +189,10 @@ void Connection::closeAll()
     reg.clear();
 }
 
-QSqlDatabase Connection::database() const { return QSqlDatabase::database(m_qtName, false); }
+QSqlDatabase Connection::database() const
+{
+    return QSqlDatabase::database(m_qtName, false);
+}
 
 QSqlQuery Connection::run(const QString &sql, const Params &params)
 {

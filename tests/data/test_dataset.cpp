@@ -36,10 +36,18 @@ private slots:
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("plain") << "a = :A and b=:b_2" << "a = ? and b=?" << QStringList{"A", "b_2"};
-        QTest::newRow("quoted") << "a = ':x' and b = :y" << "a = ':x' and b = ?" << QStringList{"y"};
-        QTest::newRow("cast") << "a::int = :p" << "a::int = ?" << QStringList{"p"};
-        QTest::newRow("time literal") << "x = '10:30'" << "x = '10:30'" << QStringList{};
+        QTest::newRow("plain") << "a = :A and b=:b_2"
+                               << "a = ? and b=?" << QStringList{"A", "b_2"};
+        QTest::newRow("quoted") << "a = ':x' and b = :y"
+                                << "a = ':x' and b = ?" << QStringList{"y"};
+        QTest::newRow("cast") << "a::int = :p"
+                              << "a::int = ?" << QStringList{"p"};
+        QTest::newRow("time literal") << "x = '10:30'"
+                                      << "x = '10:30'" << QStringList{};
+        QTest::newRow("block comment") << "/* Don't Move: */ a = :A"
+                                       << "/* Don't Move: */ a = ?" << QStringList{"A"};
+        QTest::newRow("line comment") << "a = :A -- it's :B\nand b = :C"
+                                      << "a = ? -- it's :B\nand b = ?" << QStringList{"A", "C"};
     }
     void positionalParameters()
     {
@@ -77,11 +85,12 @@ private slots:
     void applyInsertModifyDeleteInOneTransaction()
     {
         DataSet q(*m_db, "select Id, No, DocDate, Amount, Note from Doc order by No");
-        q.setUpdateSql(UpdateSql::forTable("Doc", q.fieldNames().isEmpty() ? QStringList{"Id", "No", "DocDate", "Amount", "Note"} : q.fieldNames()));
+        q.setUpdateSql(UpdateSql::forTable(
+            "Doc", q.fieldNames().isEmpty() ? QStringList{"Id", "No", "DocDate", "Amount", "Note"} : q.fieldNames()));
         q.open();
         q.setValue("Amount", 99.5); // A1 modified
         q.next();
-        q.deleteCurrent();          // A2 deleted
+        q.deleteCurrent(); // A2 deleted
         q.append();
         q.setValue("No", "A3");
         q.setValue("DocDate", QDate(2026, 4, 5));
@@ -186,14 +195,19 @@ private slots:
             QFAIL("no error");
         } catch (const DbError &e) {
             QVERIFY2(e.message().contains("NOT NULL"), qPrintable(e.message()));
-            QVERIFY(m_db->dialect().serverWording(e.message()).startsWith("Cannot insert the value NULL into column 'No'"));
+            QVERIFY(
+                m_db->dialect().serverWording(e.message()).startsWith("Cannot insert the value NULL into column 'No'"));
         }
     }
 
     void scriptRunsStatementByStatement()
     {
-        m_db->runScript("update Doc set Note = :T where No = 'A1'\n/\n  /  \nupdate Doc set Amount = 7 where No = 'A2'\n",
-                        [] { Params p; p.set("T", "x"); return p; }());
+        m_db->runScript(
+            "update Doc set Note = :T where No = 'A1'\n/\n  /  \nupdate Doc set Amount = 7 where No = 'A2'\n", [] {
+                Params p;
+                p.set("T", "x");
+                return p;
+            }());
         QCOMPARE(m_db->scalar("select Note from Doc where No='A1'").toString(), QString("x"));
         QCOMPARE(m_db->scalar("select Amount from Doc where No='A2'").toInt(), 7);
     }

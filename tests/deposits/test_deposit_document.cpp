@@ -182,6 +182,22 @@ private slots:
         QCOMPARE(stored(doc, number, "Remark").toString(), QString("keep me"));
     }
 
+    void failingLedgerPostingRollsEverythingBack()
+    {
+        testsupport::TestEnvironment env;
+        data::Connection &db = app::TDM::instance().CompanyConnection();
+        db.execute("delete from GLPostingAccount where DocCode = 'FRPRERCPT'");
+        const int deposits = db.scalar("select count(*) from FrPreRcpt").toInt();
+        const int logs = db.scalar("select count(*) from UserLog").toInt();
+        DepositDocument doc(kindOf("R"));
+        fillNew(doc);
+        QVERIFY_THROWS_EXCEPTION(data::DbError, doc.save());
+        QCOMPARE(db.scalar("select count(*) from FrPreRcpt").toInt(), deposits);
+        QCOMPARE(db.scalar("select count(*) from UserLog").toInt(), logs);
+        QVERIFY(doc.QPRE().isNewRow());
+        QVERIFY(doc.QPRE().updatesPending());
+    }
+
     void noLedgerWithoutAutoGenGL()
     {
         testsupport::TestEnvironment env;

@@ -223,6 +223,34 @@ private slots:
         QVERIFY(voucherShown); // AutoGenGL is "Y"
     }
 
+    void numberChosenThroughF5Search()
+    {
+        testsupport::TestEnvironment env(1, 101);
+        auto w = open<TFrPreRCPT>("R");
+        // Demo pre-receipts end in 2 and 3; the number search matches the end.
+        QString chosen;
+        testsupport::whenShown<TFrSearchFrPreRcpt>([&](TFrSearchFrPreRcpt *dialog) {
+            QCOMPARE(dialog->DelTable, QString("FrPreRcpt"));
+            QVERIFY(!dialog->BeginBalanceOnly);
+            dialog->Code->setFocus(); // the dialog opens on its customer filter
+            QTest::keyClicks(dialog->Code, "2");
+            QTest::keyClick(dialog->Code, Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            chosen = dialog->ReturnValue;
+            if (dialog->isVisible())
+                dialog->reject(); // nothing chosen: let the test fail, not hang
+        });
+        QTest::keyClick(w->FaGetDocNo1->DocNo, Qt::Key_F5);
+        QVERIFY(chosen.trimmed().endsWith("2"));
+        QCOMPARE(w->FaGetDocNo1->DocNo->text(), chosen);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QTest::keyClick(w->FaGetDocNo1->DocNo, Qt::Key_Return);
+        QVERIFY(!w->document()->isNew());
+        QCOMPARE(w->document()->QPRE().value("PreNo").toString(), chosen);
+        QVERIFY(w->AcSave->isEnabled());
+    }
+
     void numberOfAnotherKindIsRefused_data()
     {
         QTest::addColumn<QString>("savedKind");
