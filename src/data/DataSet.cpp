@@ -19,23 +19,21 @@ UpdateSql UpdateSql::forTable(const QString &table, const QStringList &columns, 
         params.append(QLatin1Char(':') + c);
     }
     UpdateSql u;
-    u.insertSql = QStringLiteral("insert into %1 (%2) values (%3)").arg(table, cols.join(QStringLiteral(", ")),
-                                                                         params.join(QStringLiteral(", ")));
-    u.modifySql = QStringLiteral("update %1 set %2 where %3 = :OLD_%3")
-                      .arg(table, assigns.join(QStringLiteral(", ")), key);
+    u.insertSql = QStringLiteral("insert into %1 (%2) values (%3)")
+                      .arg(table, cols.join(QStringLiteral(", ")), params.join(QStringLiteral(", ")));
+    u.modifySql =
+        QStringLiteral("update %1 set %2 where %3 = :OLD_%3").arg(table, assigns.join(QStringLiteral(", ")), key);
     u.deleteSql = QStringLiteral("delete from %1 where %2 = :OLD_%2").arg(table, key);
     return u;
 }
 
 DataSet::DataSet(Connection &connection, const QString &selectSql, QObject *parent)
     : QAbstractTableModel(parent), m_connection(&connection), m_sql(selectSql)
-{
-}
+{}
 
 DataSet::DataSet(const QString &alias, const QString &selectSql, QObject *parent)
     : QAbstractTableModel(parent), m_connection(nullptr), m_alias(alias), m_sql(selectSql)
-{
-}
+{}
 
 Connection &DataSet::connection() const
 {
@@ -153,7 +151,10 @@ QVariant DataSet::value(int row, const QString &field) const
     return r ? r->values[f] : QVariant();
 }
 
-QVariant DataSet::value(const QString &field) const { return value(m_current, field); }
+QVariant DataSet::value(const QString &field) const
+{
+    return value(m_current, field);
+}
 
 QVariant DataSet::oldValue(const QString &field) const
 {
@@ -182,7 +183,10 @@ void DataSet::setValue(int row, const QString &field, const QVariant &value)
     emit dataChanged(i, i);
 }
 
-void DataSet::setValue(const QString &field, const QVariant &value) { setValue(m_current, field, value); }
+void DataSet::setValue(const QString &field, const QVariant &value)
+{
+    setValue(m_current, field, value);
+}
 
 int DataSet::append()
 {
@@ -300,9 +304,15 @@ void DataSet::cancelUpdates()
     emit currentRowChanged(m_current);
 }
 
-int DataSet::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : recordCount(); }
+int DataSet::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : recordCount();
+}
 
-int DataSet::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_fields.size()); }
+int DataSet::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_fields.size());
+}
 
 QVariant DataSet::data(const QModelIndex &index, int role) const
 {

@@ -52,7 +52,11 @@ public:
     // Runs the select; drops the cache.
     void open();
     void close();
-    void reopen() { close(); open(); }
+    void reopen()
+    {
+        close();
+        open();
+    }
     bool isOpen() const { return m_open; }
 
     // Live rows (deleted rows are not counted).
@@ -123,8 +127,8 @@ private:
     UpdateSql m_update;
     Params m_params;
     QStringList m_fields;
-    QVector<Row> m_rows;     // every row, deleted ones included
-    QVector<int> m_visible;  // indexes into m_rows of live rows
+    QVector<Row> m_rows;    // every row, deleted ones included
+    QVector<int> m_visible; // indexes into m_rows of live rows
     int m_current = -1;
     bool m_open = false;
 };

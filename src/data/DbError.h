@@ -11,8 +11,7 @@ class DbError : public std::runtime_error {
 public:
     explicit DbError(const QString &message, const QString &statement = {})
         : std::runtime_error(message.toStdString()), m_message(message), m_statement(statement)
-    {
-    }
+    {}
     QString message() const { return m_message; }
     QString statement() const { return m_statement; }
 

@@ -115,10 +115,7 @@ public:
         return flags;
     }
 
-    QVariant fromEngine(const QVariant &v, bool dateColumn) const override
-    {
-        return dateColumn ? parseDate(v) : v;
-    }
+    QVariant fromEngine(const QVariant &v, bool dateColumn) const override { return dateColumn ? parseDate(v) : v; }
 
     QString serverWording(const QString &text) const override
     {
@@ -203,7 +200,10 @@ void fnIsNull(sqlite3_context *ctx, int, sqlite3_value **a)
 
 } // namespace
 
-std::unique_ptr<Dialect> makeSqliteDialect() { return std::make_unique<SqliteDialect>(); }
+std::unique_ptr<Dialect> makeSqliteDialect()
+{
+    return std::make_unique<SqliteDialect>();
+}
 
 void registerSqliteFunctions(QSqlDatabase &db)
 {
@@ -218,14 +218,13 @@ void registerSqliteFunctions(QSqlDatabase &db)
         bool deterministic;
     };
     static const Fn fns[] = {
-        {"LEN", 1, fnLen, true},           {"LEFT", 2, fnLeft, true},        {"RIGHT", 2, fnRight, true},
-        {"YEAR", 1, fnDatePart<0>, true},  {"MONTH", 1, fnDatePart<1>, true}, {"DAY", 1, fnDatePart<2>, true},
-        {"GETDATE", 0, fnGetDate, false},  {"ISNULL", 2, fnIsNull, true},
+        {"LEN", 1, fnLen, true},          {"LEFT", 2, fnLeft, true},         {"RIGHT", 2, fnRight, true},
+        {"YEAR", 1, fnDatePart<0>, true}, {"MONTH", 1, fnDatePart<1>, true}, {"DAY", 1, fnDatePart<2>, true},
+        {"GETDATE", 0, fnGetDate, false}, {"ISNULL", 2, fnIsNull, true},
     };
     for (const Fn &f : fns)
-        sqlite3_create_function_v2(handle, f.name, f.args,
-                                   SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0), nullptr, f.fn,
-                                   nullptr, nullptr, nullptr);
+        sqlite3_create_function_v2(handle, f.name, f.args, SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0),
+                                   nullptr, f.fn, nullptr, nullptr, nullptr);
 }
 
 void registerEmbeddedProcedure(const QString &name, EmbeddedProcedure procedure)

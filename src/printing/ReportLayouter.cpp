@@ -329,13 +329,13 @@ PageItem ReportLayouter::renderObject(const ReportObject &object, const QString 
     return item;
 }
 
-QFont ReportLayouter::fontOf(const FontSpec &spec) const
+QFont ReportLayouter::fontOf(const FontSpec &style) const
 {
-    QFont font(spec.family);
-    font.setPointSizeF(spec.size > 0 ? spec.size : 10);
-    font.setBold(spec.bold == 1);
-    font.setItalic(spec.italic == 1);
-    font.setUnderline(spec.underline == 1);
+    QFont font(style.family);
+    font.setPointSizeF(style.size > 0 ? style.size : 10);
+    font.setBold(style.bold == 1);
+    font.setItalic(style.italic == 1);
+    font.setUnderline(style.underline == 1);
     return font;
 }
 

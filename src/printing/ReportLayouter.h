@@ -42,7 +42,7 @@ private:
     void setPageVariables();
     QList<const ReportBand *> bandsOf(ReportBand::Type type, const QString &dataset = {}) const;
     QString where(const ReportBand &band, const ReportObject *object = nullptr) const;
-    QFont fontOf(const FontSpec &spec) const;
+    QFont fontOf(const FontSpec &style) const;
     qreal textHeight(const QString &text, const QFont &font, qreal widthMM, int flags) const;
 
     const ReportTemplate &m_template;

@@ -80,23 +80,23 @@ void TFaFrame::finishExit()
 
 // ---- TFaIdLookupFrame -----------------------------------------------------
 
-TFaIdLookupFrame::TFaIdLookupFrame(const Spec &spec, QWidget *parent) : TFaFrame(spec.caption, parent)
+TFaIdLookupFrame::TFaIdLookupFrame(const Setup &setup, QWidget *parent) : TFaFrame(setup.caption, parent)
 {
-    setObjectName(spec.frameName);
+    setObjectName(setup.frameName);
     m_edit = new TKIdLookup(this);
-    m_edit->setObjectName(spec.editName);
-    m_edit->K_LookupTableName = spec.table;
-    m_edit->K_LookupIDField = spec.idField;
-    m_edit->K_LookupEditField = spec.codeField;
-    m_edit->K_DescriptionField = spec.descField;
-    m_edit->K_Filter = spec.filter;
-    m_edit->K_AllowNull = spec.allowNull;
+    m_edit->setObjectName(setup.editName);
+    m_edit->K_LookupTableName = setup.table;
+    m_edit->K_LookupIDField = setup.idField;
+    m_edit->K_LookupEditField = setup.codeField;
+    m_edit->K_DescriptionField = setup.descField;
+    m_edit->K_Filter = setup.filter;
+    m_edit->K_AllowNull = setup.allowNull;
     m_edit->setMaximumWidth(110);
     QPushButton *button = nullptr;
-    if (!spec.buttonName.isEmpty()) {
+    if (!setup.buttonName.isEmpty()) {
         button = new QPushButton(QStringLiteral("..."), this);
-        button->setObjectName(spec.buttonName);
-        button->setToolTip(spec.hint);
+        button->setObjectName(setup.buttonName);
+        button->setToolTip(setup.hint);
     }
     setUp(m_edit, button);
     LbDescription = new QLabel(QStringLiteral("-"), this);
@@ -104,7 +104,7 @@ TFaIdLookupFrame::TFaIdLookupFrame(const Spec &spec, QWidget *parent) : TFaFrame
     LbDescription->setMinimumWidth(120);
     layout()->addWidget(LbDescription);
     static_cast<QHBoxLayout *>(layout())->setStretchFactor(LbDescription, 1);
-    if (!spec.descField.isEmpty())
+    if (!setup.descField.isEmpty())
         m_edit->K_DescriptionLabel = LbDescription;
     else
         LbDescription->hide();

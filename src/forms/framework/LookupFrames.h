@@ -53,12 +53,12 @@ protected:
 class TFaIdLookupFrame : public TFaFrame {
     Q_OBJECT
 public:
-    struct Spec {
+    struct Setup {
         QString frameName, caption, editName, table, idField, codeField, descField, filter;
         bool allowNull = false;
         QString buttonName, hint;
     };
-    explicit TFaIdLookupFrame(const Spec &spec, QWidget *parent = nullptr);
+    explicit TFaIdLookupFrame(const Setup &setup, QWidget *parent = nullptr);
 
     TKIdLookup *edit() const { return m_edit; }
     QLabel *LbDescription;
