@@ -204,10 +204,12 @@ QString ReportFunctions::fracSmallByStock(double q, int unitId) const
     QSqlQuery stock = db.run(kStockUnitQnty, params);
     const bool hasStockUnit = stock.next();
     const qint64 d = hasStockUnit ? qint64(stock.value("Fraction").toDouble()) : 0;
-    if (d == 0)
+    const QString stockUnitName = hasStockUnit ? stock.value("UnitName").toString() : QString();
+    // Only a quantity that has to be divided needs the stock unit; nothing
+    // reads ";0" like any other product.
+    if (d == 0 && n != 0)
         throw ReportError(
             QStringLiteral("FRACSMALLBYSTOCK: the product of unit %1 has no stock unit with a fraction").arg(unitId));
-    const QString stockUnitName = stock.value("UnitName").toString();
 
     QString wholeText, fractionText;
     if (n == 0) {

@@ -52,6 +52,7 @@ private slots:
         QTest::newRow("pieces to boxes") << "FRACSMALLBYSTOCK" << QVariantList{8, 1} << ";2/3  BOX";
         QTest::newRow("whole boxes") << "FRACSMALLBYSTOCK" << QVariantList{3, 2} << "3;BOX";
         QTest::newRow("negative keeps its sign") << "FRACSMALLBYSTOCK" << QVariantList{-2.5, 2} << "- 2;1/2  BOX";
+        QTest::newRow("nothing without a stock unit") << "FRACSMALLBYSTOCK" << QVariantList{0, 4} << ";0";
     }
     void functions()
     {
