@@ -111,6 +111,36 @@ private slots:
         QCOMPARE(codes, (QStringList{"EI", "EJ", "EP", "MS", "SR"}));
     }
 
+    // Every form code the launcher passes has its menu entry, on which the
+    // three demo users hold all rights, access only and nothing.
+    void launchMenus_data()
+    {
+        QTest::addColumn<int>("menu");
+        QTest::addColumn<QString>("formCode");
+        QTest::newRow("101") << 101 << "FRPRERCPT";
+        QTest::newRow("102") << 102 << "BEGIN_PRERCPT";
+        QTest::newRow("103") << 103 << "FRPREPAID";
+        QTest::newRow("104") << 104 << "BEGIN_PREPAID";
+        QTest::newRow("105") << 105 << "FRRC";
+        QTest::newRow("106") << 106 << "FRPD";
+        QTest::newRow("107") << 107 << "FRMISCPAID";
+    }
+    void launchMenus()
+    {
+        QFETCH(int, menu);
+        QFETCH(QString, formCode);
+        Params p;
+        p.set("Menu", menu);
+        QCOMPARE(m_config->scalar("select MenuOption from Menu where Id = :Menu", p).toString(), formCode);
+        QSqlQuery r = m_config->run("select UserName, Access_R || Add_R || Modify_R || Delete_R from UserMenuRight "
+                                    "where Menu = :Menu and UserName in (1, 2, 3) order by UserName",
+                                    p);
+        QStringList rights;
+        while (r.next())
+            rights << r.value(1).toString();
+        QCOMPARE(rights, (QStringList{"YYYY", "YNNN", "NNNN"}));
+    }
+
     void menuCaption_data()
     {
         QTest::addColumn<int>("user");
