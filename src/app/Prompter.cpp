@@ -8,7 +8,17 @@ namespace app {
 
 namespace {
 Prompter *g_override = nullptr;
+
+// The program's messages break their lines with a lone carriage return,
+// which a Qt label does not take as a line break.
+QString lineBroken(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
 }
+} // namespace
 
 Prompter &Prompter::instance()
 {
@@ -26,13 +36,14 @@ void BoxPrompter::message(const QString &text, Kind kind)
     QMessageBox box(kind == Error     ? QMessageBox::Critical
                     : kind == Warning ? QMessageBox::Warning
                                       : QMessageBox::Information,
-                    QApplication::applicationDisplayName(), text, QMessageBox::Ok, QApplication::activeWindow());
+                    QApplication::applicationDisplayName(), lineBroken(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 
 bool BoxPrompter::confirm(const QString &text, const QColor &background, const QColor &foreground)
 {
-    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), lineBroken(text),
                     QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::Yes);
     box.setStyleSheet(QStringLiteral("QMessageBox { background-color: %1; } QMessageBox QLabel { color: %2; }")

@@ -4,9 +4,13 @@
 #include "DmConfig.h"
 #include "EmbeddedProcedures.h"
 #include "FormLogo.h"
+#include "ModalDialogs.h"
+#include "Prompter.h"
 #include "TestEnvironment.h"
 
 #include <QHostAddress>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace app;
@@ -255,6 +259,23 @@ private slots:
         QCOMPARE(env.prompter().shown.size(), 2);
         QVERIFY(env.prompter().shown[0].isConfirmation);
         QCOMPARE(env.prompter().shown[0].background, QColor(0, 0, 255));
+    }
+
+    // The messages break their lines with a lone carriage return; the real
+    // boxes show those as line breaks.
+    void realBoxesBreakLinesAtCarriageReturns()
+    {
+        BoxPrompter boxes;
+        QStringList seen;
+        const auto read = [&seen](QMessageBox *box) {
+            seen.append(box->text());
+            box->button(box->standardButtons() & QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::Ok)->click();
+        };
+        testsupport::whenShown<QMessageBox>(read);
+        boxes.message(QStringLiteral("ไม่พบรหัสเอกสาร FRPRERCPT\rปี 2024"));
+        testsupport::whenShown<QMessageBox>(read);
+        QVERIFY(boxes.confirm(QStringLiteral("first\r\nsecond"), Qt::blue, Qt::white));
+        QCOMPARE(seen, QStringList({"ไม่พบรหัสเอกสาร FRPRERCPT\nปี 2024", "first\nsecond"}));
     }
 
     void delGLRemovesOnlyThatVoucher()

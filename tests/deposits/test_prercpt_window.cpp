@@ -350,6 +350,23 @@ private slots:
         QCOMPARE(stored("FrPreRcpt", number, "Currency").toInt(), 2);
     }
 
+    // F10 pressed while a field is still being typed in saves what the field shows.
+    void saveTakesTheFieldStillBeingTyped()
+    {
+        testsupport::TestEnvironment env(1, 101);
+        QList<Printed> printed;
+        auto w = open<TFrPreRCPT>("R", &printed);
+        type(w->FaGetDocNo1->DocNo, "");
+        fill(*w, w->FaGetFrCustomer1, "FC001");
+        QLineEdit *customer = codeEdit(w->FaGetFrCustomer1);
+        customer->setFocus();
+        customer->selectAll();
+        QTest::keyClicks(customer, "FC002");
+        const QString number = saveWithF10(*w, printed);
+        QVERIFY2(!number.isEmpty(), qPrintable(env.errors().join("|")));
+        QCOMPARE(stored("FrPreRcpt", number, "FrCustomer").toInt(), 2);
+    }
+
     void saveNeedsTheRight()
     {
         testsupport::TestEnvironment env(2, 101); // may look, may not add

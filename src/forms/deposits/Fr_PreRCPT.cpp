@@ -5,6 +5,7 @@
 #include "Dm.h"
 #include "DmConfig.h"
 #include "Fr_DocPrintForm.h"
+#include "IdLookupEdit.h"
 #include "KeptDialogs.h"
 #include "LookupFrames.h"
 #include "Prompter.h"
@@ -252,6 +253,8 @@ void TFrPreRCPT::postFocusedEditor()
         d->post();
     else if (auto *t = qobject_cast<DbEdit *>(w))
         t->post();
+    else if (auto *code = qobject_cast<TKIdLookup *>(w))
+        code->resolve(); // the row saved is the one whose code is on screen
 }
 
 void TFrPreRCPT::refuse(const QString &message)
