@@ -434,6 +434,32 @@ private slots:
         QCOMPARE(d.ReturnField, QString("PdNo"));
     }
 
+    void serviceNumberF5OpensServiceSearch()
+    {
+        TFrSearchFrMiscPdNo d;
+        QString caption, delTable, soType;
+        whenModal([&](QDialog *) {
+            d.ServiceNo->setFocus();
+            whenModal([&](QDialog *inner) {
+                auto *service = qobject_cast<TFrSearchSoNoService *>(inner);
+                QVERIFY(service);
+                caption = service->windowTitle();
+                delTable = service->DelTable;
+                soType = service->SoType;
+                type(service->Code, "SV");
+                press(Qt::Key_Return); // search; the first row takes the focus
+                press(Qt::Key_Return); // pick it
+            });
+            press(Qt::Key_F5);
+            QCOMPARE(d.ServiceNo->text(), QString("SV%1-00002").arg(year2())); // newest first
+            QCOMPARE(d.focusWidget(), d.ServiceNo);
+        });
+        d.exec();
+        QCOMPARE(caption, QString("ค้นหาใบบริการ"));
+        QCOMPARE(delTable, QString("SoHd"));
+        QCOMPARE(soType, QString("S"));
+    }
+
     void memberShowSteps_data()
     {
         QTest::addColumn<QString>("member");

@@ -8,6 +8,7 @@
 #include "Prompter.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QMenu>
 
 namespace framework {
@@ -747,6 +748,15 @@ void TFrSearchMiscPdNo::ServiceNoSearch()
         ServiceNo->setText(dialog.ReturnValue);
         ServiceNo->setFocus();
     }
+}
+
+bool TFrSearchMiscPdNo::FormKeyDown(QKeyEvent *event, QWidget *focused)
+{
+    if (event->key() == Qt::Key_F5 && focused == ServiceNo) {
+        ServiceNoSearch();
+        return true;
+    }
+    return TFrSearch::FormKeyDown(event, focused);
 }
 
 void TFrSearchMiscPdNo::BtSearchClick()

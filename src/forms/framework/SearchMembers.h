@@ -211,6 +211,10 @@ public:
     void DgSearchTitleBtnClick(int sourceColumn) override;
     void ServiceNoSearch();
 
+protected:
+    // F5 in the service number opens its search, as its button does.
+    bool FormKeyDown(QKeyEvent *event, QWidget *focused) override;
+
 private:
     SortState m_ownSort; // this dialog keeps its own title-click sort
 };
