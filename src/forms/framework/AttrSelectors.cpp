@@ -1,4 +1,5 @@
 #include "AttrSelectors.h"
+#include "FrSearch.h"
 
 #include "Connection.h"
 #include "DataSet.h"
@@ -53,17 +54,7 @@ TFrSearchAttrCode::TFrSearchAttrCode(const QString &codeTable, const QString &gr
     ListData->setColumns({{QStringLiteral("DESCRIPTION"), QStringLiteral("รายละเอียด"), 300},
                           {QStringLiteral("CODE"), QStringLiteral("รหัส"), 100}});
     layout->addWidget(ListData, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    BtOk = new QPushButton(QStringLiteral("เลือก"), this);
-    BtOk->setObjectName(QStringLiteral("BtOk"));
-    BtCancel = new QPushButton(QStringLiteral("ไม่เลือก"), this);
-    BtCancel->setObjectName(QStringLiteral("BtCancel"));
-    for (QPushButton *b : {BtOk, BtCancel}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    layout->addLayout(buttons);
+    addChoiceButtons(this, layout, &BtOk, &BtCancel);
     connect(BtOk, &QPushButton::clicked, this, [this] { done(Accepted); });
     connect(BtCancel, &QPushButton::clicked, this, [this] { done(Rejected); });
     connect(ListData, &QAbstractItemView::doubleClicked, this, [this] { done(Accepted); });

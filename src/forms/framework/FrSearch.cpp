@@ -87,17 +87,7 @@ TFrSearch::TFrSearch(QWidget *parent) : QDialog(parent), Sort(&sharedSort())
     DgSearch->rowColour = [this](int row) { return DgSearchGetCellParams(row); };
     MainLayout->addWidget(DgSearch, 1);
 
-    ButtonLayout = new QHBoxLayout;
-    ButtonLayout->addStretch(1);
-    BtOk = new QPushButton(QStringLiteral("เลือก"), this);
-    BtOk->setObjectName(QStringLiteral("BtOk"));
-    BtCancel = new QPushButton(QStringLiteral("ไม่เลือก"), this);
-    BtCancel->setObjectName(QStringLiteral("BtCancel"));
-    for (QPushButton *b : {BtOk, BtCancel}) {
-        b->setAutoDefault(false);
-        ButtonLayout->addWidget(b);
-    }
-    MainLayout->addLayout(ButtonLayout);
+    ButtonLayout = addChoiceButtons(this, MainLayout, &BtOk, &BtCancel);
 
     connect(BtSearch, &QPushButton::clicked, this, [this] { BtSearchClick(); });
     connect(BtOk, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
@@ -276,6 +266,22 @@ void TFrSearch::purgeCancelledRow()
         throw;
     }
     runSearch();
+}
+
+QHBoxLayout *addChoiceButtons(QWidget *dialog, QBoxLayout *into, QPushButton **ok, QPushButton **cancel)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    *ok = new QPushButton(QStringLiteral("เลือก"), dialog);
+    (*ok)->setObjectName(QStringLiteral("BtOk"));
+    *cancel = new QPushButton(QStringLiteral("ไม่เลือก"), dialog);
+    (*cancel)->setObjectName(QStringLiteral("BtCancel"));
+    for (QPushButton *b : {*ok, *cancel}) {
+        b->setAutoDefault(false);
+        row->addWidget(b);
+    }
+    into->addLayout(row);
+    return row;
 }
 
 data::DataSet *makeScratchRecord(const QString &selectSql, QObject *parent)

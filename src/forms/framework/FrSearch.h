@@ -94,6 +94,10 @@ protected:
 // A scratch one-row record ("Select 0 Id From NullTable") hosting lookup
 // frames in dialogs; its cached updates are never applied.
 data::DataSet *makeScratchRecord(const QString &selectSql, QObject *parent);
+
+// The right-aligned "เลือก" (BtOk) and "ไม่เลือก" (BtCancel) buttons of a picking
+// dialog, added below its list; returns the row that holds them.
+QHBoxLayout *addChoiceButtons(QWidget *dialog, QBoxLayout *into, QPushButton **ok, QPushButton **cancel);
 void reopenScratchRecord(data::DataSet *scratch);
 
 } // namespace framework
