@@ -1,5 +1,7 @@
 #include "ServerLocation.h"
 
+#include "DemoDatabases.h"
+
 #include <QDir>
 #include <QUrl>
 
@@ -44,18 +46,12 @@ ServerLocation ServerLocation::parse(const QString &serverName, const QString &w
 
 data::ConnectionSettings ServerLocation::settingsFor(const QString &databaseName, bool isCompanyDatabase) const
 {
+    if (engine == data::ConnectionSettings::Sqlite)
+        return isCompanyDatabase ? data::embeddedCompanySettings(folder, databaseName)
+                                 : data::embeddedConfigSettings(folder);
     data::ConnectionSettings s;
     s.engine = engine;
     s.databaseName = databaseName;
-    if (engine == data::ConnectionSettings::Sqlite) {
-        if (isCompanyDatabase) {
-            s.filePath = QDir(folder).filePath(databaseName + QStringLiteral(".db"));
-            s.attachConfigFile = QDir(folder).filePath(QLatin1String(ConfigDatabaseName) + QStringLiteral(".db"));
-        } else {
-            s.filePath = QDir(folder).filePath(QLatin1String(ConfigDatabaseName) + QStringLiteral(".db"));
-        }
-        return s;
-    }
     s.host = host;
     s.port = port;
     s.user = user;

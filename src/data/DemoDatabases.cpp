@@ -73,6 +73,25 @@ QString companyDatabaseFile(const QString &folder, const QString &databaseName)
     return QDir(folder).filePath(databaseName.trimmed() + QStringLiteral(".db"));
 }
 
+ConnectionSettings embeddedConfigSettings(const QString &folder)
+{
+    ConnectionSettings s;
+    s.engine = ConnectionSettings::Sqlite;
+    s.databaseName = QStringLiteral("QLM_CONFIG");
+    s.filePath = configDatabaseFile(folder);
+    return s;
+}
+
+ConnectionSettings embeddedCompanySettings(const QString &folder, const QString &databaseName)
+{
+    ConnectionSettings s;
+    s.engine = ConnectionSettings::Sqlite;
+    s.databaseName = databaseName;
+    s.filePath = companyDatabaseFile(folder, databaseName);
+    s.attachConfigFile = configDatabaseFile(folder);
+    return s;
+}
+
 void createDatabases(const QString &folder, const QString &companyDatabase, bool withDemoData)
 {
     const QString name = companyDatabase.trimmed();

@@ -4,12 +4,12 @@
 // Dataset statements run on the company database "<data>/<database>.db" with
 // the configuration database attached, as the program itself opens them.
 #include "Connection.h"
+#include "DemoDatabases.h"
 #include "Report.h"
 #include "ReportPainter.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 #include <exception>
@@ -34,14 +34,9 @@ int main(int argc, char *argv[])
     }
     try {
         const QString folder = parser.value("data");
-        const QString company = QDir(folder).filePath(parser.value("database") + ".db");
-        if (QFileInfo::exists(company)) {
-            data::ConnectionSettings settings;
-            settings.databaseName = parser.value("database");
-            settings.filePath = company;
-            settings.attachConfigFile = QDir(folder).filePath("QLM_CONFIG.db");
+        const data::ConnectionSettings settings = data::embeddedCompanySettings(folder, parser.value("database"));
+        if (QFileInfo::exists(settings.filePath))
             data::Connection::open("DMDATA", settings);
-        }
 
         printing::Report report;
         report.loadFromFile(parser.value("template"));

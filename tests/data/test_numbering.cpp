@@ -18,13 +18,7 @@ class TestNumbering : public QObject {
     std::unique_ptr<Connection> m_db;
     const int m_year = QDate::currentDate().year();
 
-    ConnectionSettings settings() const
-    {
-        ConnectionSettings s;
-        s.filePath = companyDatabaseFile(m_dir.path(), "DEMO");
-        s.attachConfigFile = configDatabaseFile(m_dir.path());
-        return s;
-    }
+    ConnectionSettings settings() const { return embeddedCompanySettings(m_dir.path(), "DEMO"); }
     std::unique_ptr<Connection> connect() const
     {
         return std::make_unique<Connection>("N-" + QUuid::createUuid().toString(QUuid::WithoutBraces), settings());

@@ -77,10 +77,8 @@ private slots:
     void init()
     {
         createDatabases(m_dir.path(), "DEMO", true);
-        ConnectionSettings s;
-        s.filePath = companyDatabaseFile(m_dir.path(), "DEMO");
-        s.attachConfigFile = configDatabaseFile(m_dir.path());
-        m_db = std::make_unique<Connection>("S-" + QUuid::createUuid().toString(), s);
+        m_db = std::make_unique<Connection>("S-" + QUuid::createUuid().toString(),
+                                            embeddedCompanySettings(m_dir.path(), "DEMO"));
     }
     void cleanup() { m_db.reset(); }
 
